@@ -1,0 +1,208 @@
+// THugeEdit: the editor window. It holds the document (rows, caret and
+// selection, undo history, file name) and its view (font, metrics,
+// scroller). The document side is implemented in core/HugeEdit*.cpp, the
+// view side in view/HugeEdit*.cpp.
+#pragma once
+
+#include "core/LineArray.h"
+#include "core/Offset.h"
+#include "core/TextLoader.h"
+#include "core/TextWriter.h"
+#include "core/UndoStack.h"
+#include "framework/Dialogs.h"
+#include "framework/Font.h"
+#include "framework/ResponseTable.h"
+#include "framework/Window.h"
+#include "view/TextStyle.h"
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+class THEScroller;
+
+class THugeEdit : public TWindow {
+public:
+    explicit THugeEdit(TWindow* parent = nullptr, const std::string& title = {});
+    ~THugeEdit() override;
+
+    const char* GetClassName() const override { return "THugeEdit"; }
+
+    // --- the virtual operations of the editor, in their slot order --------
+    virtual void Reset();
+    virtual void Reflow(TRowIndex row, TRowIndex col, bool toEnd);
+    virtual void UpdateScrollRange();
+    virtual void InvertRegion(TDC& dc, TRowIndex row1, TRowIndex col1, TRowIndex row2, TRowIndex col2);
+    virtual void InvertRange(TRowIndex row1, TRowIndex col1, TRowIndex row2, TRowIndex col2);
+    virtual void DeleteSelection();
+    virtual void Copy();
+    virtual void Paste();
+    virtual void Cut();
+    virtual void Undo();
+    virtual void Redo();
+    virtual void NewDocument();
+    // An empty path asks for one with the Open dialog.
+    virtual void Open(const std::string& path = {});
+    // path null: Save As (the dialog asks); &FileData.FileName: save under
+    // the document's own name; anything else: save under that name. True
+    // when the text was written.
+    virtual bool Save(const std::string* path);
+    virtual void InsertText(const std::string& text);
+    virtual void OverwriteText(const std::string& text);
+    // Copies the text into buffer (size characters, terminator included);
+    // answers WM_GETTEXT.
+    virtual size_t GetText(char* buffer, size_t size);
+    // The buffer size GetText needs; answers WM_GETTEXTLENGTH.
+    virtual int64_t GetTextLength();
+    virtual void MoveLeft();
+    virtual void MoveRight();
+    virtual void MoveUp();
+    virtual void MoveDown();
+    virtual void MoveRowEnd();
+    virtual void MoveRowHome();
+    virtual void SetSelectionOffsets(TOffset caretOffset, TOffset anchorOffset);
+    virtual void SetCaretOffset(TOffset offset);
+    virtual void SetSelection(TRowIndex caretRow, TRowIndex caretCol, TRowIndex anchorRow, TRowIndex anchorCol);
+    virtual void SetCaret(TRowIndex row, TRowIndex col);
+    virtual TLoadResult ReadText(TTextInput& input);
+    virtual bool WriteText(TTextOutput& output);
+    virtual void SelectWord();
+    virtual void MoveDocumentEnd();
+    virtual void MoveDocumentHome();
+    virtual void MoveNextLine();
+    virtual void MovePrevLine();
+    virtual void MoveWordLeft();
+    virtual void MoveWordRight();
+    virtual void MovePageDown();
+    virtual void MovePageUp();
+
+    // --- positions --------------------------------------------------------
+    TOffset OffsetOf(TRowIndex row, TRowIndex col) const;
+    void PositionOf(TOffset offset, TRowIndex& row, TRowIndex& col) const;
+    TRowIndex GetNumLines() const { return Lines.Size(); }
+    // A row's end position (the last legal column of the row).
+    TRowIndex RowEnd(TRowIndex row) const;
+
+    // --- view ---------------------------------------------------------------
+    void UpdateCaret(bool scrollIntoView);
+    void PrepareSelection(bool shiftDown);
+    void PointToPosition(const TPoint& point, TRowIndex& row, TRowIndex& col) const;
+    void SetWordWrap(bool on);
+    // Throws std::runtime_error("Unable to get font metrics").
+    void ApplyStyle(const TTextStyle& style);
+    void GetStyle(TTextStyle& style) const;
+
+    // --- undo -------------------------------------------------------------
+    void RecordPosition(TOffset caretOffset, TOffset anchorOffset);
+    void RecordText(TOffset kind, const std::string& text);
+    void SetUndoLimit(int32_t limit);
+
+    // --- TWindow overrides ----------------------------------------------------
+    void Create() override;
+    bool CanClose() override;
+    void Paint(TDC& dc, bool erase, TRect& rect) override;
+    void EvKeyDown(unsigned key, unsigned repeatCount, unsigned flags) override;
+    void EvKeyUp(unsigned key, unsigned repeatCount, unsigned flags) override;
+    void EvChar(unsigned key, unsigned repeatCount, unsigned flags) override;
+    void EvLButtonDown(unsigned modKeys, const TPoint& point) override;
+    void EvMouseMove(unsigned modKeys, const TPoint& point) override;
+    void EvLButtonUp(unsigned modKeys, const TPoint& point) override;
+    void EvLButtonDblClk(unsigned modKeys, const TPoint& point) override;
+    void EvSize(unsigned sizeType, const TSize& size) override;
+    void EvHScroll(unsigned scrollCode, unsigned thumbPos) override;
+    void EvVScroll(unsigned scrollCode, unsigned thumbPos) override;
+    void EvSetFocus() override;
+    void EvKillFocus() override;
+    bool EvCommand(unsigned id) override;
+    bool HasCommandHandler(unsigned id) const override;
+    bool EvCommandEnable(TCommandEnabler& enabler) override;
+
+    // --- document fields --------------------------------------------------
+    THELineArray Lines;
+    bool HasSelection = false;
+    TRowIndex CaretRow = 0;
+    TRowIndex CaretCol = 0;
+    TRowIndex AnchorRow = 0;
+    TRowIndex AnchorCol = 0;
+    bool Modified = false;
+    bool WordWrap = false;
+    bool Overwrite = false;
+    bool AutoIndent = false;
+    bool EditLocked = false;
+    bool SuspendRecording = false;
+    THEUndoStack UndoStack;
+    THEUndoStack RedoStack;
+    std::unique_ptr<THEUndoItem> CurrentRecord;
+
+    // The document's file data: FileData.FileName is its path (empty:
+    // untitled); the record also serves both file dialogs.
+    TOpenSaveData FileData;
+    std::string InitialDir;
+
+    // --- display fields ---------------------------------------------------
+    TColor TextColor;
+    TColor BackColor;
+    std::unique_ptr<TFont> Font;
+    std::string FaceName = "Courier New";
+    int FontHeight = 0;
+    int CharWidth = 0;
+    int LineHeight = 0;
+    int LeftMargin = 0;
+    int TopMargin = 0;
+    int TabSize = 3;
+    int WindowCols = 0;
+    int WindowRows = 1;
+    THEScroller* HEScroller() const;
+
+    // True while ReadText reads a file (its messages are being dispatched).
+    bool IsLoading() const { return Loading; }
+
+protected:
+    // Command handlers of the editor's own table.
+    void CmEditUndo() { Undo(); }
+    void CmEditRedo() { Redo(); }
+    void CmEditCut() { Cut(); }
+    void CmEditCopy() { Copy(); }
+    void CmEditPaste() { Paste(); }
+    void CmEditDelete() { DeleteSelection(); }
+    void CeEditUndo(TCommandEnabler& ce) { ce.Enable(!UndoStack.Empty()); }
+    void CeEditRedo(TCommandEnabler& ce) { ce.Enable(!RedoStack.Empty()); }
+    void CeSelection(TCommandEnabler& ce) { ce.Enable(HasSelection); }
+    void CeEditPaste(TCommandEnabler& ce);
+    static const TResponseTable<THugeEdit> Responses;
+
+private:
+    bool Loading = false;
+    bool LoadAbandoned = false;
+    bool CloseAfterLoad = false;
+    int LineSpacingPixels = 0;
+
+    // The metrics that follow from the font and the client size.
+    void MakeFont(const std::string& face, int height);
+    void ComputeWindowSize();
+    // Rewraps everything keeping the caret and selection by offset (the
+    // pattern shared by SetWordWrap, resize and ApplyStyle).
+    struct TKeptSelection {
+        TOffset Caret;
+        TOffset Anchor;
+        bool Selected;
+    };
+    TKeptSelection RewrapAll();
+    void RestoreSelection(const TKeptSelection& kept);
+    // Clamps a position by the caret rule.
+    void ClampPosition(TRowIndex& row, TRowIndex& col) const;
+    // Inverts the cells between the old and new caret when a move extends
+    // the selection, then stores the caret and updates it.
+    void FinishMove(bool shiftDown, TRowIndex row, TRowIndex col);
+    bool ShiftDown() const;
+    bool CtrlDown() const;
+    void CreateCaretShape();
+    int CaretX() const;
+    int CaretY() const;
+    void EnsureNonEmpty();
+    std::string SelectedText(TRowIndex r1, TRowIndex c1, TRowIndex r2, TRowIndex c2) const;
+    void InsertRowWise(const std::string& text, int lineEnds);
+    void ShowLoadFailure(TLoadResult result, const std::string& path);
+};
+
+class THEScroller;

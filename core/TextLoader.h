@@ -1,0 +1,70 @@
+// Reading a text file into rows. The format: every carriage return is
+// dropped, the first Ctrl-Z ends the input, line feeds end lines; every line
+// becomes a row ending with one line feed (a final line without one gets
+// one); an empty input is one row holding a line feed. Every other byte is
+// kept. With word wrap on, lines are cut into rows as they are read.
+//
+// The file is read in large blocks straight into the row array's text
+// blocks, and rows are views of that text.
+#pragma once
+
+#include "core/LineArray.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+struct TLoadOptions {
+    bool WordWrap = false;
+    int WindowCols = 80;  // below 1 counts as 1
+    int TabSize = 3;
+};
+
+enum class TLoadResult {
+    Ok,
+    CannotOpen,  // the input could not be opened: the rows are as for an empty file
+    TooLarge,    // the text would exceed MaxDocumentLength: nothing was stored
+    ReadError,   // reading failed part-way: the rows read so far are kept
+    Abandoned,   // the progress callback asked to stop: the rows read so far are kept
+};
+
+// An input character stream: a file (by descriptor or path) or memory.
+class TTextInput {
+public:
+    static TTextInput FromFile(const std::string& path);
+    static TTextInput FromMemory(std::string_view text);
+    TTextInput(TTextInput&& other) noexcept;
+    ~TTextInput();
+
+    bool IsOpen() const { return Fd >= 0 || IsMemory; }
+    // The size of the underlying file or memory when known, else -1.
+    int64_t SizeHint() const { return Size; }
+    // Reads up to n bytes; 0 at the end, -1 on an error.
+    long Read(char* buffer, size_t n);
+    int Error() const { return Errno; }
+
+private:
+    TTextInput() = default;
+    int Fd = -1;
+    bool IsMemory = false;
+    std::string_view Memory;
+    size_t MemoryPos = 0;
+    int64_t Size = -1;
+    int Errno = 0;
+};
+
+// Called before each row is read when the number of rows stored is a
+// multiple of the current window row count; returns the window row count
+// to use from then on (it can change while messages are dispatched); 0 or
+// less asks the loader to stop reading (LoadText then returns Abandoned).
+using TLoadProgress = std::function<int(TRowIndex rowsStored)>;
+
+// Appends the rows read from input to lines (which the caller emptied).
+// windowRows: the window row count at the start (below 1 counts as 1).
+TLoadResult LoadText(THELineArray& lines, TTextInput& input, const TLoadOptions& options, int windowRows,
+                     const TLoadProgress& progress);
+
+// The wrapped reading rule for one line (its line feed included when it
+// has one): calls emit(start, length) for each row in order.
+void CutLineForReading(std::string_view line, int windowCols, int tabSize,
+                       const std::function<void(size_t start, size_t length)>& emit);

@@ -1,0 +1,40 @@
+// Undo records and the bounded stacks that hold them.
+#pragma once
+
+#include "core/Offset.h"
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+
+struct THEUndoItem {
+    static constexpr TOffset Insertion = -1;
+    static constexpr TOffset Deletion = -2;
+
+    // >= 0: a position record and the caret offset; -1 insertion; -2 deletion.
+    TOffset Pos = 0;
+    // Position records: the anchor offset, or -1 without a selection.
+    TOffset Anchor = 0;
+    // Text records: the text inserted or deleted at the caret.
+    std::string Text;
+
+    bool IsPosition() const { return Pos >= 0; }
+};
+
+// Newest record at the front; pushing trims the oldest records while the
+// count exceeds Limit (compared as an unsigned count).
+class THEUndoStack {
+public:
+    void Push(std::unique_ptr<THEUndoItem> item);
+    std::unique_ptr<THEUndoItem> Pop();  // null when empty
+    const THEUndoItem* Top() const { return Items.empty() ? nullptr : Items.front().get(); }
+    bool Empty() const { return Items.empty(); }
+    size_t Count() const { return Items.size(); }
+    void Clear() { Items.clear(); }
+
+    int32_t Limit = 500;
+
+private:
+    std::deque<std::unique_ptr<THEUndoItem>> Items;
+};

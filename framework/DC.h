@@ -1,0 +1,35 @@
+// A device context: the drawing surface of a window (its retained back
+// buffer), of a printer page, or a recorder in headless runs.
+#pragma once
+
+#include "framework/Types.h"
+
+#include <memory>
+#include <string_view>
+
+class TFont;
+
+class TDC {
+public:
+    virtual ~TDC() = default;
+
+    virtual void FillRect(const TRect& rect, TColor colour) = 0;
+    // Inverts every pixel of rect; inverting twice restores the surface.
+    virtual void InvertRect(const TRect& rect) = 0;
+
+    // The selected font stays in use until another is selected or the
+    // context's objects are restored.
+    virtual void SelectFont(const TFont& font) = 0;
+    virtual void RestoreObjects() = 0;
+    virtual void SetTextColor(TColor colour) = 0;
+    virtual void SetBkColor(TColor colour) = 0;
+    virtual void SetTextAlign(unsigned flags) = 0;
+
+    // Draws 8-bit text at (x, y) (top-left of the text cell) through the
+    // selected font's code page. A tab advances to the next multiple of
+    // tabDistance pixels counted from tabOrigin (strictly right of the pen).
+    // Returns the width drawn.
+    virtual int TabbedTextOut(int x, int y, std::string_view text, int tabDistance, int tabOrigin) = 0;
+
+    virtual int GetDeviceCaps(int index) const = 0;
+};

@@ -1,0 +1,55 @@
+// Services of the desktop that are not tied to one window. Each platform
+// library (framework/qt, framework/headless) implements these functions;
+// a program links exactly one of them.
+#pragma once
+
+#include "framework/Window.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class TApplication;
+
+namespace Platform {
+
+// Starts the toolkit for this process (the Qt layer makes its application
+// object here). argc/argv are the program's own.
+void Initialise(int& argc, char** argv);
+void Shutdown();
+
+std::unique_ptr<TWindowPeer> CreateWindowPeer(TWindow& window);
+
+// Queues a message for the window; it is dispatched by the message loop or
+// by PumpWaitingMessages, never inside PostMessage.
+void PostMessage(const TMsg& msg);
+
+// Dispatches the messages that are waiting and returns at once when none
+// waits. Cheap when nothing waits: the loader calls it once per screenful.
+void PumpWaitingMessages();
+
+// Waits up to timeoutMs for messages and dispatches those that arrived
+// (the mouse-capture loop paces its automatic scrolling with it).
+void WaitAndDispatch(int timeoutMs);
+
+// Runs the message loop until QuitMessageLoop; idle processing
+// (TApplication::IdleAction) runs each time the loop is about to block.
+int RunMessageLoop(TApplication& app);
+void QuitMessageLoop(int exitCode);
+
+// Key state as GetKeyState reports it; the layer keeps the Insert toggle
+// (flipped at every Insert key press, before the key is dispatched).
+int16_t GetKeyState(int virtualKey);
+
+// The pointer position in screen coordinates.
+TPoint GetCursorPos();
+
+int ScreenLogPixelsY();
+
+}  // namespace Platform
+
+// The one entry of every platform event into the program: the application
+// may pre-process it (accelerators, help mode); otherwise it goes to the
+// window's WindowProc. Ends a mouse capture loop when the left button is
+// released.
+intptr_t DispatchMsg(const TMsg& msg);
