@@ -48,8 +48,12 @@ int ScreenLogPixelsY();
 
 }  // namespace Platform
 
-// The one entry of every platform event into the program: the application
-// may pre-process it (accelerators, help mode); otherwise it goes to the
-// window's WindowProc. Ends a mouse capture loop when the left button is
-// released.
+// The application's pre-processing of a message (accelerators, help mode);
+// true when it consumed the message. A platform that turns one key press
+// into WM_KEYDOWN and WM_CHAR sends no WM_CHAR for a consumed key.
+bool PreProcessMsg(const TMsg& msg);
+
+// The one entry of every platform event into the program: PreProcessMsg,
+// then the window's WindowProc. Ends a mouse capture loop when the left
+// button is released (WM_LBUTTONUP, or WM_MOUSEMOVE without MK_LBUTTON).
 intptr_t DispatchMsg(const TMsg& msg);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "framework/DC.h"
+#include "framework/Icon.h"
 #include "framework/Types.h"
 
 #include <cstdint>
@@ -83,7 +84,8 @@ public:
     void SetWindowPos(int x, int y, int w, int h);
     TRect GetWindowRect() const;
     void Show(int cmdShow);
-    void SetIcon(int resourceId);
+    // The large and the small icon of a top-level window.
+    void SetIcon(const TIconImage& icon);
 
     // --- input ------------------------------------------------------------
     void SetFocus();

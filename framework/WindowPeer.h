@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/DC.h"
+#include "framework/Icon.h"
 #include "framework/Types.h"
 
 #include <memory>
@@ -26,7 +27,7 @@ public:
     virtual void SetWindowPos(int x, int y, int w, int h) = 0;
     virtual TRect GetWindowRect() const = 0;
     virtual void Show(int cmdShow) = 0;
-    virtual void SetIcon(int resourceId) = 0;
+    virtual void SetIcon(const TIconImage& icon) = 0;
 
     virtual void SetFocus() = 0;
     virtual bool HasFocus() const = 0;
