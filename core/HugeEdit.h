@@ -187,13 +187,16 @@ private:
         TOffset Anchor;
         bool Selected;
     };
-    TKeptSelection RewrapAll();
+    TKeptSelection KeepSelection();
     void RestoreSelection(const TKeptSelection& kept);
     // Clamps a position by the caret rule.
     void ClampPosition(TRowIndex& row, TRowIndex& col) const;
     // Inverts the cells between the old and new caret when a move extends
     // the selection, then stores the caret and updates it.
     void FinishMove(bool shiftDown, TRowIndex row, TRowIndex col);
+    bool CollapseSelection(bool shiftDown, bool toEarlier);
+    // A column kept on a new row: no further than its length minus 1.
+    TRowIndex ColumnInRow(TRowIndex row, TRowIndex col) const;
     bool ShiftDown() const;
     bool CtrlDown() const;
     void CreateCaretShape();

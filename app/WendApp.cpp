@@ -1,0 +1,208 @@
+#include "app/WendApp.h"
+
+#include "app/CommandIds.h"
+#include "app/SDIDecFrame.h"
+#include "app/ShowState.h"
+#include "app/StartRequest.h"
+#include "core/HugeEdit.h"
+#include "framework/Dialogs.h"
+#include "resources/AppIcon.h"
+#include "resources/MainAccelerators.h"
+#include "resources/MainMenu.h"
+
+namespace {
+
+constexpr const char* AppName = "Vantor";
+
+}  // namespace
+
+// The order is that of the message map: the enablers stand apart from
+// their handlers. Print, print set-up, mail, options, help and about have
+// no entry until their features exist, so automatic enabling greys them.
+const TResponseTable<TWendApp> TWendApp::Responses = {
+    {CM_FILENEW, &TWendApp::CmFileNew, nullptr},
+    {CM_FILEOPEN, &TWendApp::CmFileOpen, nullptr},
+    {CM_FILESAVE, &TWendApp::CmFileSave, nullptr},
+    {CM_FILESAVEAS, &TWendApp::CmFileSaveAs, nullptr},
+    {CM_WORDWRAP, &TWendApp::CmWordWrap, nullptr},
+    {CM_WORDWRAP, nullptr, &TWendApp::CeWordWrap},
+    {CM_FILESAVE, nullptr, &TWendApp::CeFileSave},
+    {CM_DOSTEXT, &TWendApp::CmDosText, nullptr},
+    {CM_DOSTEXT, nullptr, &TWendApp::CeDosText},
+    {CM_EDITCLEAR, &TWendApp::CmEditClear, nullptr},
+};
+
+TWendApp::TWendApp(int& argc, char** argv) : TApplication(AppName, argc, argv), Settings(*this) {}
+
+TWendApp::~TWendApp()
+{
+    DestroyMainWindow();
+    Editor = nullptr;
+}
+
+void TWendApp::InitMainWindow()
+{
+    CmdShow = NormaliseShowState(CmdShow);
+    auto editor = std::make_unique<THugeEdit>();
+    Editor = editor.get();
+    auto frame = std::make_unique<TSDIDecFrame>(nullptr, GetName(), std::move(editor), true);
+    frame->Attr.ExStyle |= WS_EX_ACCEPTFILES;
+    frame->SetIcon(AppIcon());
+    frame->AssignMenu(MainMenu());
+    frame->SetAccelerators(MainAccelerators());
+    BuildBars(*frame);
+    SetMainWindow(std::move(frame));
+}
+
+void TWendApp::BuildBars(TSDIDecFrame& frame)
+{
+    // The tool bar will take the top; until the status bar exists a message
+    // bar at the bottom carries the menu hints.
+    auto& hints = frame.InsertOwned(std::make_unique<TMessageBar>(&frame), TDecoratedFrame::TLocation::Bottom);
+    frame.SetHintWindow(&hints);
+}
+
+void TWendApp::InitInstance()
+{
+    TApplication::InitInstance();
+    Settings.ReadSettings();
+    DosMode = Settings.Dos;
+    Editor->SetWordWrap(Settings.Wrap);
+    ApplySettings();
+    SetPrinterMargins();
+    ProcessCommandLine(GetCmdLine());
+}
+
+void TWendApp::ApplySettings()
+{
+    Editor->ApplyStyle(DosMode ? Settings.DosText : Settings.WinText);
+    Editor->SetUndoLimit(Settings.UndoLimit);
+    Editor->AutoIndent = Settings.AutoIndent;
+}
+
+void TWendApp::SetPrinterMargins()
+{
+    // The printer's page margins come from the Windows text style once
+    // printing exists.
+}
+
+void TWendApp::RegisterEditor(bool install)
+{
+    // File-type registration comes later; the command line already stops
+    // here as it will then.
+    (void)install;
+}
+
+void TWendApp::PrintDocument()
+{
+    // Printing comes later; the -p option already closes the program.
+}
+
+void TWendApp::ProcessCommandLine(const std::string& text)
+{
+    Obey(ReadStartRequest(text));
+}
+
+void TWendApp::Obey(const TStartRequest& request)
+{
+    using TRegistration = TStartRequest::TRegistration;
+    if (request.Registration != TRegistration::None) {
+        RegisterEditor(request.Registration == TRegistration::Register);
+        return;
+    }
+    if (request.FileName)
+        Editor->Open(*request.FileName);
+    if (request.Print) {
+        PrintDocument();
+        // Ends through the normal close path once the message loop runs.
+        GetMainWindow()->PostMessage(WM_CLOSE);
+    }
+}
+
+// --- commands -----------------------------------------------------------------
+
+bool TWendApp::EvCommand(unsigned id)
+{
+    if (Responses.Has(id)) {
+        Guarded([this, id] { Responses.Run(*this, id); });
+        return true;
+    }
+    return TApplication::EvCommand(id);
+}
+
+bool TWendApp::HasCommandHandler(unsigned id) const
+{
+    return Responses.Has(id) || TApplication::HasCommandHandler(id);
+}
+
+bool TWendApp::EvCommandEnable(TCommandEnabler& enabler)
+{
+    return Responses.Enable(*this, enabler) || TApplication::EvCommandEnable(enabler);
+}
+
+void TWendApp::CmFileNew() { Editor->NewDocument(); }
+void TWendApp::CmFileOpen() { Editor->Open(); }
+void TWendApp::CmFileSave() { Editor->Save(&Editor->FileData.FileName); }
+void TWendApp::CmFileSaveAs() { Editor->Save(nullptr); }
+void TWendApp::CmWordWrap() { Editor->SetWordWrap(!Editor->WordWrap); }
+
+void TWendApp::CmDosText()
+{
+    DosMode = !DosMode;
+    ApplySettings();
+}
+
+void TWendApp::CmEditClear()
+{
+    // Everything is selected and deleted as one edit, so one Undo brings it
+    // back.
+    Editor->SetSelectionOffsets(0, EndOfDocument);
+    Editor->DeleteSelection();
+}
+
+void TWendApp::CeWordWrap(TCommandEnabler& ce)
+{
+    ce.Enable();
+    ce.SetCheck(Editor->WordWrap);
+}
+
+void TWendApp::CeFileSave(TCommandEnabler& ce) { ce.Enable(Editor->Modified); }
+
+void TWendApp::CeDosText(TCommandEnabler& ce)
+{
+    ce.Enable();
+    ce.SetCheck(DosMode);
+}
+
+// --- messages of the main window --------------------------------------------
+
+intptr_t TWendApp::EvAppMessage(const TMsg& msg)
+{
+    switch (msg.Message) {
+    case WM_DROPFILES:
+        OpenDroppedFile(msg);
+        return 0;
+    case WM_APPLYSETTINGS:
+        Guarded([this] { ApplySettings(); });
+        return 1;
+    default:
+        return TApplication::EvAppMessage(msg);
+    }
+}
+
+void TWendApp::OpenDroppedFile(const TMsg& msg)
+{
+    // Only the first of the dropped files is opened.
+    const auto* drop = reinterpret_cast<const TDropInfo*>(msg.WParam);
+    if (drop && !drop->Files.empty())
+        Editor->Open(drop->Files.front());
+}
+
+void TWendApp::Guarded(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const std::exception& error) {
+        MessageBox(GetMainWindow(), error.what(), GetName(), MB_OK | MB_ICONSTOP);
+    }
+}

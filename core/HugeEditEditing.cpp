@@ -1,0 +1,197 @@
+// The three operations through which every change of the text goes, and
+// the double-click word selection.
+#include "core/HugeEdit.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+std::string WithoutCarriageReturns(const std::string& text)
+{
+    std::string copy;
+    copy.reserve(text.size());
+    for (char c : text)
+        if (c != '\r')
+            copy.push_back(c);
+    return copy;
+}
+
+// The text without its carriage returns; the text itself when it has none,
+// which spares a copy of a large paste or undo record.
+const std::string& WithoutCarriageReturns(const std::string& text, std::string& storage)
+{
+    if (text.find('\r') == std::string::npos)
+        return text;
+    storage = WithoutCarriageReturns(text);
+    return storage;
+}
+
+bool IsWordChar(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+// Large multi-line insertions are copied once into the row array's text
+// blocks, and the new rows view that copy instead of owning one each.
+constexpr size_t ViewedInsertionLength = 64 * 1024;
+
+}  // namespace
+
+std::string THugeEdit::SelectedText(TRowIndex r1, TRowIndex c1, TRowIndex r2, TRowIndex c2) const
+{
+    if (r1 == r2)
+        return std::string(Lines[r1].View().substr(c1, c2 - c1));
+    size_t total = Lines[r1].size() - c1 + c2;
+    for (TRowIndex r = r1 + 1; r < r2; ++r)
+        total += Lines[r].size();
+    std::string text;
+    text.reserve(total);
+    text.append(Lines[r1].View().substr(c1));
+    for (TRowIndex r = r1 + 1; r < r2; ++r)
+        text.append(Lines[r].View());
+    text.append(Lines[r2].View().substr(0, c2));
+    return text;
+}
+
+void THugeEdit::DeleteSelection()
+{
+    if (EditLocked)
+        return;
+    if (HasSelection) {
+        TRowIndex sr = AnchorRow, sc = AnchorCol, er = CaretRow, ec = CaretCol;
+        if (CaretRow < AnchorRow || (CaretRow == AnchorRow && CaretCol < AnchorCol))
+            std::swap(sr, er), std::swap(sc, ec);
+        const TOffset start = OffsetOf(sr, sc);
+        const std::string deleted = SelectedText(sr, sc, er, ec);
+        std::string tail(Lines[er].View().substr(ec));
+        TRow& first = Lines.Edit(sr);
+        first.Truncate(sc);
+        first.Append(tail);
+        if (er > sr) {
+            Lines.Erase(sr + 1, er + 1);
+            Invalidate();
+        }
+        RecordText(THEUndoItem::Deletion, deleted);
+        HasSelection = false;
+        CaretRow = sr;
+        CaretCol = sc;
+        Reflow(sr, sc, false);
+        Modified = true;
+        SetCaretOffset(start);
+    } else {
+        const TOffset at = OffsetOf(CaretRow, CaretCol);
+        const TRow& row = Lines[CaretRow];
+        std::string deleted;
+        if (size_t(CaretCol) < row.size()) {
+            deleted.assign(1, row[CaretCol]);
+            Lines.Edit(CaretRow).Erase(CaretCol, 1);
+        }
+        RecordText(THEUndoItem::Deletion, deleted);
+        Reflow(CaretRow, CaretCol, false);
+        Modified = true;
+        SetCaretOffset(at);
+    }
+    UpdateCaret(true);
+}
+
+void THugeEdit::InsertText(const std::string& text)
+{
+    if (EditLocked)
+        return;
+    std::string storage;
+    const std::string& copy = WithoutCarriageReturns(text, storage);
+    const int lineEnds = int(std::count(copy.begin(), copy.end(), '\n'));
+    if (HasSelection) {
+        DeleteSelection();
+        HasSelection = false;
+        // The deletion and the insertion follow each other directly in the
+        // history: drop the caret record the deletion made.
+        if (!SuspendRecording && !UndoStack.Empty())
+            CurrentRecord = UndoStack.Pop();
+    }
+    RecordText(THEUndoItem::Insertion, copy);
+    const TOffset at = OffsetOf(CaretRow, CaretCol);
+    if (lineEnds >= 2) {
+        InsertRowWise(copy, lineEnds);
+        Reflow(CaretRow, CaretCol, true);
+    } else {
+        Lines.Edit(CaretRow).Insert(CaretCol, copy);
+        Reflow(CaretRow, CaretCol, false);
+    }
+    SetCaretOffset(TOffset(int64_t(at) + int64_t(copy.size())));
+    Modified = true;
+}
+
+void THugeEdit::InsertRowWise(const std::string& text, int lineEnds)
+{
+    const bool lastRow = CaretRow == Lines.Size() - 1;
+    const TRowIndex added = lastRow ? lineEnds : lineEnds - 1;
+    Lines.InsertN(CaretRow + 1, added, TRow());
+
+    // The caret row's tail moves behind the last inserted line.
+    const TRowIndex tailRow = CaretRow + lineEnds;
+    std::string tail(Lines[CaretRow].View().substr(CaretCol));
+    Lines.Edit(CaretRow).Truncate(CaretCol);
+    Lines.Edit(tailRow).Insert(0, tail);
+
+    const char* base = text.data();
+    if (text.size() >= ViewedInsertionLength)
+        base = Lines.Arena().Store(text.data(), text.size());
+    size_t pieceStart = 0;
+    for (TRowIndex i = 0; pieceStart < text.size(); ++i) {
+        size_t end = text.find('\n', pieceStart);
+        end = end == std::string::npos ? text.size() : end + 1;
+        const std::string_view piece(base + pieceStart, end - pieceStart);
+        const TRowIndex target = CaretRow + i;
+        if (i == 0)
+            Lines.Edit(target).Append(piece);
+        else if (Lines[target].empty() && base != text.data() && piece.size() <= TRow::MaxViewLength)
+            Lines.Edit(target) = TRow::ViewOf(piece.data(), piece.size());
+        else
+            Lines.Edit(target).Insert(0, piece);
+        pieceStart = end;
+    }
+}
+
+void THugeEdit::OverwriteText(const std::string& text)
+{
+    if (EditLocked)
+        return;
+    const std::string copy = WithoutCarriageReturns(text);
+    const size_t k = copy.size();
+    const TOffset at = OffsetOf(CaretRow, CaretCol);
+    while (Lines[CaretRow].size() - size_t(CaretCol) < k && CaretRow + 1 < Lines.Size())
+        Lines.JoinNext(CaretRow);
+    const TRow& row = Lines[CaretRow];
+    const size_t count = std::min(k, row.size() - size_t(CaretCol));
+    const std::string overwritten(row.View().substr(CaretCol, count));
+    RecordText(THEUndoItem::Deletion, overwritten);
+    RecordText(THEUndoItem::Insertion, copy);
+    Lines.Edit(CaretRow).Replace(CaretCol, count, copy);
+    Reflow(CaretRow, CaretCol, false);
+    SetCaretOffset(TOffset(int64_t(at) + int64_t(k)));
+    Modified = true;
+}
+
+void THugeEdit::SelectWord()
+{
+    if (Lines.Size() == 0)
+        return;
+    if (HasSelection) {
+        HasSelection = false;
+        InvertRange(CaretRow, CaretCol, AnchorRow, AnchorCol);
+    }
+    AnchorRow = CaretRow;
+    AnchorCol = CaretCol;
+    const TRow& row = Lines[CaretRow];
+    while (CaretCol > 0 && IsWordChar(row[CaretCol - 1]))
+        --CaretCol;
+    while (size_t(AnchorCol) < row.size() && IsWordChar(row[AnchorCol]))
+        ++AnchorCol;
+    if (CaretCol != AnchorCol) {
+        HasSelection = true;
+        InvertRange(CaretRow, CaretCol, AnchorRow, AnchorCol);
+    }
+    UpdateCaret(true);
+}

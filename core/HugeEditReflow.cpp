@@ -1,0 +1,59 @@
+// Reflow after edits and the full rewrap on a change of the wrap mode,
+// the window width or the display style.
+#include "core/HugeEdit.h"
+
+#include "core/DisplayColumn.h"
+#include "core/Reflow.h"
+#include "view/HEScroller.h"
+
+void THugeEdit::Reflow(TRowIndex row, TRowIndex col, bool toEnd)
+{
+    if (Lines.Size() == 0)
+        return;
+    const TRect client = GetClientRect();
+    const long xPos = Scroller->XPos, yPos = Scroller->YPos;
+    const int startX = int((DisplayColumn(Lines[row].View(), size_t(col), TabSize) - xPos) * CharWidth + LeftMargin);
+    const int startY = int((row - yPos) * LineHeight + TopMargin);
+    const TRect startArea{startX, startY, client.right, startY + LineHeight};
+
+    const TRowIndex firstChanged = ReflowRows(Lines, row, col, toEnd, {WordWrap, WindowCols, TabSize});
+
+    InvalidateRect(startArea, true);
+    if (toEnd) {
+        Invalidate();
+    } else if (firstChanged >= 0) {
+        const int top = int((int64_t(firstChanged) - yPos) * LineHeight + TopMargin);
+        if (top < client.bottom)
+            InvalidateRect({client.left, std::max(top, client.top), client.right, client.bottom}, true);
+    }
+    UpdateScrollRange();
+}
+
+THugeEdit::TKeptSelection THugeEdit::KeepSelection()
+{
+    TKeptSelection kept{OffsetOf(CaretRow, CaretCol), OffsetOf(AnchorRow, AnchorCol), HasSelection};
+    if (HasSelection)
+        InvertRange(CaretRow, CaretCol, AnchorRow, AnchorCol);
+    HasSelection = false;
+    CaretRow = CaretCol = 0;
+    return kept;
+}
+
+void THugeEdit::RestoreSelection(const TKeptSelection& kept)
+{
+    if (kept.Selected)
+        SetSelectionOffsets(kept.Caret, kept.Anchor);
+    else
+        SetCaretOffset(kept.Caret);
+}
+
+void THugeEdit::SetWordWrap(bool on)
+{
+    const TKeptSelection kept = KeepSelection();
+    WordWrap = on;
+    Reflow(0, 0, true);
+    UpdateScrollRange();
+    Invalidate();
+    RestoreSelection(kept);
+    UpdateCaret(true);
+}

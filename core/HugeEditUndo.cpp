@@ -1,0 +1,111 @@
+// The undo history: records of caret positions and of inserted and deleted
+// text, replayed through the editing operations with recording suspended.
+#include "core/HugeEdit.h"
+
+namespace {
+
+std::unique_ptr<THEUndoItem> MakeRecord(TOffset pos, TOffset anchor, const std::string& text)
+{
+    auto item = std::make_unique<THEUndoItem>();
+    item->Pos = pos;
+    item->Anchor = anchor;
+    item->Text = text;
+    return item;
+}
+
+// Restores SuspendRecording when a replay step ends.
+class TSuspendRecording {
+public:
+    explicit TSuspendRecording(bool& flag) : Flag(flag), Saved(flag) { Flag = true; }
+    ~TSuspendRecording() { Flag = Saved; }
+    TSuspendRecording(const TSuspendRecording&) = delete;
+    TSuspendRecording& operator=(const TSuspendRecording&) = delete;
+
+private:
+    bool& Flag;
+    bool Saved;
+};
+
+}  // namespace
+
+void THugeEdit::RecordPosition(TOffset caretOffset, TOffset anchorOffset)
+{
+    if (SuspendRecording || (caretOffset == CurrentRecord->Pos && anchorOffset == CurrentRecord->Anchor))
+        return;
+    UndoStack.Push(std::move(CurrentRecord));
+    CurrentRecord = MakeRecord(caretOffset, anchorOffset, {});
+    RedoStack.Clear();
+}
+
+void THugeEdit::RecordText(TOffset kind, const std::string& text)
+{
+    if (SuspendRecording)
+        return;
+    UndoStack.Push(std::move(CurrentRecord));
+    CurrentRecord = MakeRecord(kind, 0, text);
+    RedoStack.Clear();
+}
+
+void THugeEdit::SetUndoLimit(int32_t limit)
+{
+    UndoStack.Limit = limit;
+    RedoStack.Limit = limit;
+}
+
+// One Undo command reverts the text records down to the next position
+// record and restores that position.
+void THugeEdit::Undo()
+{
+    for (bool again = true; again;) {
+        if (UndoStack.Empty())
+            return;
+        if (HasSelection) {
+            InvertRange(CaretRow, CaretCol, AnchorRow, AnchorCol);
+            HasSelection = false;
+        }
+        RedoStack.Push(std::move(CurrentRecord));
+        CurrentRecord = UndoStack.Pop();
+        TSuspendRecording suspend(SuspendRecording);
+        const THEUndoItem& record = *CurrentRecord;
+        again = !record.IsPosition();
+        if (record.Pos == THEUndoItem::Deletion) {
+            InsertText(record.Text);
+        } else if (record.Pos == THEUndoItem::Insertion) {
+            const TOffset b = OffsetOf(CaretRow, CaretCol);
+            SetSelectionOffsets(b, TOffset(int64_t(b) - int64_t(record.Text.size())));
+            DeleteSelection();
+        } else if (record.Anchor < 0) {
+            SetCaretOffset(record.Pos);
+        } else {
+            SetSelectionOffsets(record.Pos, record.Anchor);
+        }
+    }
+}
+
+void THugeEdit::Redo()
+{
+    for (bool again = true; again;) {
+        if (RedoStack.Empty())
+            return;
+        if (HasSelection) {
+            InvertRange(CaretRow, CaretCol, AnchorRow, AnchorCol);
+            HasSelection = false;
+        }
+        UndoStack.Push(std::move(CurrentRecord));
+        CurrentRecord = RedoStack.Pop();
+        TSuspendRecording suspend(SuspendRecording);
+        const THEUndoItem& record = *CurrentRecord;
+        again = !record.IsPosition();
+        if (record.Pos == THEUndoItem::Insertion) {
+            InsertText(record.Text);
+        } else if (record.Pos == THEUndoItem::Deletion) {
+            const TOffset b = OffsetOf(CaretRow, CaretCol);
+            SetSelectionOffsets(b, TOffset(int64_t(b) + int64_t(record.Text.size())));
+            DeleteSelection();
+        } else if (record.Anchor < 0) {
+            SetCaretOffset(record.Pos);
+        } else {
+            SetSelectionOffsets(record.Pos, record.Anchor);
+        }
+    }
+}

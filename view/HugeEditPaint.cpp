@@ -1,0 +1,84 @@
+// Painting the visible rows and inverting the selected cells.
+#include "core/HugeEdit.h"
+
+#include "core/DisplayColumn.h"
+#include "view/HEScroller.h"
+
+#include <algorithm>
+
+void THugeEdit::Paint(TDC& dc, bool erase, TRect& rect)
+{
+    HideCaret();
+    dc.FillRect(rect, BackColor);
+    dc.SetTextAlign(0);
+    dc.SelectFont(*Font);
+    dc.SetBkColor(BackColor);
+    dc.SetTextColor(TextColor);
+
+    const int64_t yPos = Scroller->YPos, xPos = Scroller->XPos;
+    const int64_t top = yPos * LineHeight - TopMargin;
+    const TRowIndex first = TRowIndex(std::max<int64_t>(0, (top + rect.top) / LineHeight));
+    const TRowIndex end =
+        TRowIndex(std::min<int64_t>(Lines.Size(), std::max<int64_t>(1, (top + rect.bottom) / LineHeight + 1)));
+    const int x0 = int(LeftMargin - xPos * CharWidth);
+    const int tabDistance = EffectiveTabSize(TabSize) * CharWidth;
+    // Rows are drawn from their first character; a screenful of characters
+    // past the window's columns is enough for any row.
+    const size_t maxChars = size_t(std::max<int64_t>(0, int64_t(WindowCols) * 2 + xPos));
+
+    for (TRowIndex row = first; row < end; ++row) {
+        std::string_view text = Lines[row].View();
+        if (!text.empty() && text.back() == '\n')
+            text.remove_suffix(1);
+        text = text.substr(0, maxChars);
+        const int y = int((row - yPos) * LineHeight + TopMargin);
+        if (!text.empty())
+            dc.TabbedTextOut(x0, y, text, tabDistance, x0);
+    }
+    if (HasSelection)
+        InvertRegion(dc, CaretRow, CaretCol, AnchorRow, AnchorCol);
+    dc.RestoreObjects();
+    ShowCaret();
+}
+
+void THugeEdit::InvertRegion(TDC& dc, TRowIndex row1, TRowIndex col1, TRowIndex row2, TRowIndex col2)
+{
+    if (row2 < row1 || (row1 == row2 && col2 < col1))
+        std::swap(row1, row2), std::swap(col1, col2);
+    const int64_t yPos = Scroller->YPos, xPos = Scroller->XPos;
+    if (row1 > yPos + WindowRows || row2 < yPos - 1)
+        return;
+    HideCaret();
+    auto x = [&](TRowIndex row, size_t col) {
+        return int((DisplayColumn(Lines[row].View(), col, TabSize) - xPos) * CharWidth + LeftMargin);
+    };
+    auto invert = [&](TRowIndex row, int left, int right) {
+        if (right <= left)
+            return;
+        const int y = int((row - yPos) * LineHeight + TopMargin);
+        dc.InvertRect({left, y, right, y + LineHeight});
+    };
+    const TRowIndex firstVisible = TRowIndex(std::max<int64_t>(row1, yPos - 1));
+    const TRowIndex lastVisible =
+        TRowIndex(std::min<int64_t>({int64_t(row2), yPos + WindowRows, int64_t(Lines.Size()) - 1}));
+    for (TRowIndex row = firstVisible; row <= lastVisible; ++row) {
+        const size_t length = Lines[row].size();
+        if (row1 == row2)
+            invert(row, x(row, col1), x(row, col2));
+        else if (row == row1)
+            invert(row, x(row, col1), x(row, length));
+        else if (row == row2)
+            invert(row, x(row, 0), x(row, col2));
+        else
+            invert(row, x(row, 0), x(row, length));
+    }
+    ShowCaret();
+}
+
+void THugeEdit::InvertRange(TRowIndex row1, TRowIndex col1, TRowIndex row2, TRowIndex col2)
+{
+    if (!IsCreated())
+        return;
+    if (std::unique_ptr<TDC> dc = GetClientDC())
+        InvertRegion(*dc, row1, col1, row2, col2);
+}
