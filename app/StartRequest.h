@@ -11,8 +11,6 @@ struct TStartRequest {
     TRegistration Registration = TRegistration::None;
     bool Print = false;
     std::optional<std::string> FileName;
-
-    friend bool operator==(const TStartRequest&, const TStartRequest&) = default;
 };
 
 // Walks the tokens of the command text (the arguments after the program's

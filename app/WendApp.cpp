@@ -5,7 +5,6 @@
 #include "app/ShowState.h"
 #include "app/StartRequest.h"
 #include "core/HugeEdit.h"
-#include "framework/Dialogs.h"
 #include "resources/AppIcon.h"
 #include "resources/MainAccelerators.h"
 #include "resources/MainMenu.h"
@@ -47,7 +46,6 @@ void TWendApp::InitMainWindow()
     Editor = editor.get();
     auto frame = std::make_unique<TSDIDecFrame>(nullptr, GetName(), std::move(editor), true);
     frame->Attr.ExStyle |= WS_EX_ACCEPTFILES;
-    frame->SetIcon(AppIcon());
     frame->AssignMenu(MainMenu());
     frame->SetAccelerators(MainAccelerators());
     BuildBars(*frame);
@@ -65,6 +63,8 @@ void TWendApp::BuildBars(TSDIDecFrame& frame)
 void TWendApp::InitInstance()
 {
     TApplication::InitInstance();
+    // The platform takes the icon once the frame's window exists.
+    GetMainWindow()->SetIcon(AppIcon());
     Settings.ReadSettings();
     DosMode = Settings.Dos;
     Editor->SetWordWrap(Settings.Wrap);
@@ -123,11 +123,9 @@ void TWendApp::Obey(const TStartRequest& request)
 
 bool TWendApp::EvCommand(unsigned id)
 {
-    if (Responses.Has(id)) {
-        Guarded([this, id] { Responses.Run(*this, id); });
-        return true;
-    }
-    return TApplication::EvCommand(id);
+    // What a handler throws (a style whose font cannot be measured) reaches
+    // the framework's error handling around the dispatch, which shows it.
+    return Responses.Run(*this, id) || TApplication::EvCommand(id);
 }
 
 bool TWendApp::HasCommandHandler(unsigned id) const
@@ -183,7 +181,7 @@ intptr_t TWendApp::EvAppMessage(const TMsg& msg)
         OpenDroppedFile(msg);
         return 0;
     case WM_APPLYSETTINGS:
-        Guarded([this] { ApplySettings(); });
+        ApplySettings();
         return 1;
     default:
         return TApplication::EvAppMessage(msg);
@@ -198,11 +196,4 @@ void TWendApp::OpenDroppedFile(const TMsg& msg)
         Editor->Open(drop->Files.front());
 }
 
-void TWendApp::Guarded(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const std::exception& error) {
-        MessageBox(GetMainWindow(), error.what(), GetName(), MB_OK | MB_ICONSTOP);
-    }
-}
+

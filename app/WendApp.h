@@ -7,8 +7,6 @@
 #include "framework/Application.h"
 #include "framework/ResponseTable.h"
 
-#include <exception>
-#include <functional>
 #include <string>
 
 class THugeEdit;
@@ -65,7 +63,4 @@ private:
     void SetPrinterMargins();
     void BuildBars(TSDIDecFrame& frame);
     void Obey(const TStartRequest& request);
-    // Runs an action of the application and shows what it throws in a
-    // message box: the one catch around the application's own handlers.
-    void Guarded(const std::function<void()>& action);
 };

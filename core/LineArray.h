@@ -14,6 +14,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <vector>
 
 class THELineArray {
@@ -64,6 +65,57 @@ public:
 
     // The text blocks rows may view (used by the loader and large inserts).
     TTextArena& Arena() noexcept { return Blocks; }
+
+    // A forward pass over the rows from one row on, as the reflow passes
+    // make it: the current row and the next can be changed, split, joined,
+    // erased and inserted at constant cost however long the document is
+    // (the rows behind the pass are moved once, when it finishes). While a
+    // cursor is open only the cursor may be used; the array is whole again
+    // after Finish or the cursor's destruction.
+    class TCursor {
+    public:
+        TCursor(THELineArray& lines, TRowIndex first);
+        ~TCursor() { Finish(); }
+        TCursor(const TCursor&) = delete;
+        TCursor& operator=(const TCursor&) = delete;
+
+        // False once the pass has gone past the last row.
+        bool Valid() const noexcept { return HasCurrent; }
+        TRowIndex Index() const noexcept { return Written + TRowIndex(Overflow.size()); }
+        TRow& Row() noexcept { return Current; }
+        bool HasNext() const noexcept { return !Ahead.empty() || ReadPos < Lines.Count; }
+        TRow& Next() noexcept { return Ahead.empty() ? Lines.Rows[ReadPos] : Ahead.back(); }
+        // The number of rows of the document.
+        TRowIndex Size() const noexcept;
+
+        // The current row is final; the next one becomes current.
+        void Advance();
+        // Drops the current row; the next one becomes current.
+        void EraseRow();
+        void EraseNext();
+        // The row becomes the next row.
+        void InsertNext(TRow row);
+        void Finish();
+
+    private:
+        THELineArray& Lines;
+        TRowIndex First;
+        // Rows before Written are final and in place; rows from ReadPos on
+        // are still to come; the slots between hold empty rows.
+        TRowIndex Written;
+        TRowIndex ReadPos;
+        // Final rows that found no free slot yet, in order.
+        std::deque<TRow> Overflow;
+        TRow Current;
+        bool HasCurrent = false;
+        bool Finished = false;
+        // Inserted rows still to come, the next one last.
+        std::vector<TRow> Ahead;
+
+        void TakeNext();
+        void Output(TRow row);
+        void FillSlots();
+    };
 
 private:
     TRow* Rows = nullptr;

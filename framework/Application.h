@@ -5,6 +5,7 @@
 
 #include "framework/Window.h"
 
+#include <exception>
 #include <memory>
 #include <string>
 
@@ -61,6 +62,10 @@ public:
     // Messages of the main window that neither it nor the framework handles
     // (dropped files, user notifications); the default returns 0.
     virtual intptr_t EvAppMessage(const TMsg& msg);
+    // An exception that escaped a message handler (DispatchMsg catches it);
+    // the default shows its text in a message box captioned with the
+    // application's name, and the program goes on.
+    virtual void HandleError(const std::exception& error);
 
     // Runs a command along the route: the focused window and its parents,
     // then the application. False when nobody handled it.

@@ -3,6 +3,8 @@
 // bar with enable queries and hints, and an accelerator table.
 #pragma once
 
+#include "framework/CommandEnabler.h"
+#include "framework/Font.h"
 #include "framework/Menu.h"
 #include "framework/Window.h"
 
@@ -17,6 +19,9 @@ public:
 
     const char* GetClassName() const override { return "TFrameWindow"; }
     TWindow* GetClientWindow() const { return Client; }
+    // Where a command that reaches the frame starts its route: the focused
+    // window when it is the frame or inside it, else the client.
+    TWindow* CommandTarget() const;
 
     // The menu bar and the accelerators of the frame.
     void AssignMenu(const TMenuResource& menu);
@@ -38,9 +43,12 @@ public:
     void QueryPopupState(const TMenuItem& popup, std::vector<TCommandEnabler>& states);
 
     intptr_t WindowProc(unsigned message, uintptr_t wParam, intptr_t lParam) override;
+    // The focus moves on to the client.
+    void EvSetFocus() override;
 
 private:
     TWindow* Client;
+    std::string AppTitle;  // the caption before any document names it
     std::unique_ptr<TMenuResource> Menu;
     std::unique_ptr<TAcceleratorTable> Accelerators;
 };
@@ -89,10 +97,20 @@ public:
     void SetHintText(const std::string& hint);
     void ClearHint();
     void Paint(TDC& dc, bool erase, TRect& rect) override;
+    // What the bar shows now: the hint while one is shown, else the text.
+    const std::string& ShownText() const { return ShowingHint ? Hint : Text; }
+
+    static constexpr int BarHeight = 22;
+    static constexpr int TextMargin = 4;
+    static constexpr int FontHeight = 16;
+    static constexpr TColor Background = MakeRGB(240, 240, 240);
 
 private:
     std::string Text;
     std::string Hint;
     bool ShowingHint = false;
+    std::unique_ptr<TFont> Font;  // made at the first paint
+
+    const TFont& BarFont();
 };
 

@@ -49,3 +49,8 @@ struct TAcceleratorTable {
 // after it without the stored leading blanks.
 std::string MenuItemLabel(const std::string& text);
 std::string MenuItemShortcut(const std::string& text);
+
+// The id a platform reports (WM_MENUSELECT) when the item is highlighted:
+// a command's id, one less than the first item's for a drop-down, 0 for a
+// separator.
+unsigned MenuSelectId(const TMenuItem& item);

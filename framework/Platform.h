@@ -56,4 +56,9 @@ bool PreProcessMsg(const TMsg& msg);
 // The one entry of every platform event into the program: PreProcessMsg,
 // then the window's WindowProc. Ends a mouse capture loop when the left
 // button is released (WM_LBUTTONUP, or WM_MOUSEMOVE without MK_LBUTTON).
+// An exception that escapes a handler goes to TApplication::HandleError
+// (it propagates when there is no application).
 intptr_t DispatchMsg(const TMsg& msg);
+// The same; consumed tells whether pre-processing took the message, so a
+// platform knows not to follow a consumed key press with its WM_CHAR.
+intptr_t DispatchMsg(const TMsg& msg, bool& consumed);

@@ -35,8 +35,12 @@ public:
     // the view moved.
     virtual bool AutoScroll();
     // The capture loop of a left-button drag (run by TWindow's default
-    // button-down handling when AutoMode is on).
+    // button-down handling when AutoMode is on). It does not nest.
     void BeginAutoScroll();
+    bool IsAutoScrolling() const { return InAutoScroll; }
+    // Ends the capture loop after the message being dispatched (DispatchMsg
+    // calls it when the left button is released).
+    void EndAutoScroll() { AutoScrollEnded = true; }
 
     // Bar value for a position, and position for a bar value.
     int XScrollValue(long rangeUnit) const;
@@ -57,4 +61,11 @@ public:
     bool HasVSBar = true;
 
     static constexpr int ScrollBarMax = 32767;
+
+private:
+    bool InAutoScroll = false;
+    bool AutoScrollEnded = false;
+
+    bool AutoScrollRunning() const;
+    void FollowPointer();
 };

@@ -54,6 +54,7 @@ public:
     virtual void Create();
     bool IsCreated() const { return Peer != nullptr; }
     TWindow* GetParent() const { return Parent; }
+    // Moves the window to another parent's children (before creation).
     void SetParent(TWindow* parent);
     const std::vector<TWindow*>& Children() const { return ChildList; }
     virtual const char* GetClassName() const { return "TWindow"; }
@@ -73,7 +74,7 @@ public:
     // invalidated.
     void ScrollWindow(int dx, int dy);
     // A device context on the client area usable outside painting: what is
-    // drawn on it shows at once.
+    // drawn on it shows at once. Empty before the window is created.
     std::unique_ptr<TDC> GetClientDC();
 
     // --- top-level placement and caption --------------------------------
@@ -113,7 +114,9 @@ public:
     void SetScrollPage(int bar, int page);
 
     // --- messages ---------------------------------------------------------
+    // Queues a message for the window; ignored before it is created.
     void PostMessage(unsigned message, uintptr_t wParam = 0, intptr_t lParam = 0);
+    // Runs WindowProc at once, without pre-processing.
     intptr_t SendMessage(unsigned message, uintptr_t wParam = 0, intptr_t lParam = 0);
     // Dispatches a message to the Ev... handlers; unknown ones go to
     // DefWindowProc.
@@ -138,6 +141,10 @@ public:
     // --- event handlers (the defaults are the default processing) ---------
     virtual void EvKeyDown(unsigned key, unsigned repeatCount, unsigned flags);
     virtual void EvKeyUp(unsigned key, unsigned repeatCount, unsigned flags);
+    // Keys pressed with Alt (WM_SYSKEYDOWN, WM_SYSKEYUP) belong to the
+    // menu bar; the defaults do nothing.
+    virtual void EvSysKeyDown(unsigned key, unsigned repeatCount, unsigned flags);
+    virtual void EvSysKeyUp(unsigned key, unsigned repeatCount, unsigned flags);
     virtual void EvChar(unsigned key, unsigned repeatCount, unsigned flags);
     // The default of a window whose scroller has automatic mode: take the
     // capture and dispatch messages, scrolling automatically, until the
@@ -157,7 +164,9 @@ public:
     virtual void EvSetFocus();
     virtual void EvKillFocus();
     virtual void EvDropFiles(TDropInfo& drop);
-    // WM_CLOSE: the default asks CanClose and destroys the window.
+    // WM_CLOSE: the application's main window closes through
+    // TApplication::CloseMainWindow (which asks CanClose); other windows
+    // ignore it.
     virtual void EvClose();
 
     // Client point to screen point and back.

@@ -53,13 +53,18 @@ void THugeEdit::ApplyStyle(const TTextStyle& style)
     }
     if (style.Flags & TTextStyle::TabSizeValid)
         TabSize = style.TabSize;
+    std::string face = FaceName;
+    int height = FontHeight;
     if (style.Flags & TTextStyle::FontValid) {
-        FaceName = style.FaceName.substr(0, MaxFaceNameLength);
-        FontHeight = MulDiv(style.FontSize, dpi, 72);
+        face = style.FaceName.substr(0, MaxFaceNameLength);
+        height = MulDiv(style.FontSize, dpi, 72);
     }
+    // The face and height change together with the font, so a face that
+    // cannot be measured leaves the editor with its old, usable font.
+    MakeFont(face, height);
+    FaceName = face;
+    FontHeight = height;
     LineSpacingPixels = (style.Flags & TTextStyle::LineSpacingValid) ? MulDiv(style.LineSpacing, dpi, 72) : 0;
-
-    MakeFont(FaceName, FontHeight);
     LineHeight = std::max(1, FontHeight + LineSpacingPixels);
     Scroller->SetUnits(CharWidth, LineHeight);
     ComputeWindowSize();

@@ -1,0 +1,26 @@
+#include "core/DisplayColumn.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <cstring>
+
+int DisplayColumn(std::string_view text, size_t count, int tabSize)
+{
+    count = std::min(count, text.size());
+    const char* p = text.data();
+    const char* end = p + count;
+    const char* tab = static_cast<const char*>(std::memchr(p, '\t', count));
+    if (!tab)
+        return int(std::min<size_t>(count, INT_MAX));
+    const int64_t size = EffectiveTabSize(tabSize);
+    int64_t column = tab - p;
+    // From each tab to the next: the tab rounds up, the letters count one.
+    while (tab) {
+        column = (column + 1 + size - 1) / size * size;
+        const char* next = static_cast<const char*>(std::memchr(tab + 1, '\t', size_t(end - tab - 1)));
+        column += (next ? next : end) - (tab + 1);
+        tab = next;
+    }
+    return int(std::min<int64_t>(column, INT_MAX));
+}

@@ -1,0 +1,13 @@
+#include "framework/Font.h"
+
+#include <algorithm>
+#include <cctype>
+
+TCodePage CodePageOfFace(const std::string& faceName)
+{
+    // "Terminal" stands for the OEM font, whose characters are code page 437.
+    static constexpr std::string_view oemFace = "terminal";
+    const bool isOem = std::equal(faceName.begin(), faceName.end(), oemFace.begin(), oemFace.end(),
+                                  [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+    return isOem ? TCodePage::Oem437 : TCodePage::Windows1252;
+}

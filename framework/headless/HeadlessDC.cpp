@@ -1,0 +1,84 @@
+#include "framework/headless/HeadlessDC.h"
+
+#include "framework/Font.h"
+#include "framework/headless/HeadlessMetrics.h"
+
+THeadlessDC::THeadlessDC(TDrawLog& log, TSize surface, bool painting)
+    : Log(log), Surface(surface), Painting(painting), CharWidth(HeadlessCharWidth(HeadlessDefaultFontHeight))
+{
+}
+
+TDrawCall& THeadlessDC::Record(TDrawCall::TKind kind)
+{
+    TDrawCall& call = Log.emplace_back();
+    call.Kind = kind;
+    call.Painting = Painting;
+    return call;
+}
+
+void THeadlessDC::FillRect(const TRect& rect, TColor colour)
+{
+    TDrawCall& call = Record(TDrawCall::TKind::FillRect);
+    call.Rect = rect;
+    call.Colour = colour;
+}
+
+void THeadlessDC::InvertRect(const TRect& rect) { Record(TDrawCall::TKind::InvertRect).Rect = rect; }
+
+void THeadlessDC::SelectFont(const TFont& font)
+{
+    TDrawCall& call = Record(TDrawCall::TKind::SelectFont);
+    call.Face = font.FaceName();
+    call.Height = font.Height();
+    CharWidth = HeadlessCharWidth(font.Height());
+}
+
+void THeadlessDC::RestoreObjects()
+{
+    Record(TDrawCall::TKind::RestoreObjects);
+    CharWidth = HeadlessCharWidth(HeadlessDefaultFontHeight);
+}
+
+void THeadlessDC::SetTextColor(TColor colour) { Record(TDrawCall::TKind::TextColor).Colour = colour; }
+
+void THeadlessDC::SetBkColor(TColor colour) { Record(TDrawCall::TKind::BkColor).Colour = colour; }
+
+void THeadlessDC::SetTextAlign(unsigned flags) { Record(TDrawCall::TKind::TextAlign).Flags = flags; }
+
+int THeadlessDC::TabbedTextOut(int x, int y, std::string_view text, int tabDistance, int tabOrigin)
+{
+    TDrawCall& call = Record(TDrawCall::TKind::Text);
+    call.X = x;
+    call.Y = y;
+    call.Text = std::string(text);
+    call.TabDistance = tabDistance;
+    call.TabOrigin = tabOrigin;
+    return TextWidth(text, x, CharWidth, tabDistance, tabOrigin);
+}
+
+int THeadlessDC::TextWidth(std::string_view text, int x, int charWidth, int tabDistance, int tabOrigin)
+{
+    int pen = x;
+    for (char c : text) {
+        if (c == '\t' && tabDistance > 0) {
+            // The next stop strictly right of the pen.
+            const int offset = pen - tabOrigin;
+            const int stops = offset >= 0 ? offset / tabDistance + 1 : -((-offset - 1) / tabDistance);
+            pen = tabOrigin + stops * tabDistance;
+        } else {
+            pen += charWidth;
+        }
+    }
+    return pen - x;
+}
+
+int THeadlessDC::GetDeviceCaps(int index) const
+{
+    switch (index) {
+    case LOGPIXELSX:
+    case LOGPIXELSY: return HeadlessLogPixels;
+    case HORZRES: return Surface.cx;
+    case VERTRES: return Surface.cy;
+    default: return 0;
+    }
+}

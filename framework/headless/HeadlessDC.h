@@ -1,0 +1,51 @@
+// A device context that draws nothing and records every call, so tests see
+// what a window painted. Client and paint contexts record into the same
+// log of the window; a paint starts with a BeginPaint record.
+#pragma once
+
+#include "framework/DC.h"
+
+#include <string>
+#include <vector>
+
+struct TDrawCall {
+    enum class TKind { BeginPaint, FillRect, InvertRect, SelectFont, RestoreObjects, TextColor, BkColor, TextAlign, Text };
+    TKind Kind = TKind::FillRect;
+    bool Painting = false;  // drawn by Paint rather than on a client DC
+    TRect Rect;             // BeginPaint (the invalid rectangle), FillRect, InvertRect
+    TColor Colour = 0;      // FillRect, TextColor, BkColor
+    std::string Face;       // SelectFont
+    int Height = 0;         // SelectFont: the cell height
+    unsigned Flags = 0;     // TextAlign
+    int X = 0, Y = 0;       // Text
+    std::string Text;       // Text: the bytes drawn
+    int TabDistance = 0, TabOrigin = 0;
+};
+using TDrawLog = std::vector<TDrawCall>;
+
+class THeadlessDC : public TDC {
+public:
+    // surface: the client size (HORZRES, VERTRES).
+    THeadlessDC(TDrawLog& log, TSize surface, bool painting);
+
+    void FillRect(const TRect& rect, TColor colour) override;
+    void InvertRect(const TRect& rect) override;
+    void SelectFont(const TFont& font) override;
+    void RestoreObjects() override;
+    void SetTextColor(TColor colour) override;
+    void SetBkColor(TColor colour) override;
+    void SetTextAlign(unsigned flags) override;
+    int TabbedTextOut(int x, int y, std::string_view text, int tabDistance, int tabOrigin) override;
+    int GetDeviceCaps(int index) const override;
+
+    // The width TabbedTextOut reports for text drawn at x.
+    static int TextWidth(std::string_view text, int x, int charWidth, int tabDistance, int tabOrigin);
+
+private:
+    TDrawLog& Log;
+    TSize Surface;
+    bool Painting;
+    int CharWidth;
+
+    TDrawCall& Record(TDrawCall::TKind kind);
+};

@@ -1,0 +1,162 @@
+// THeadlessDesktop: the desktop double behind the headless platform, and
+// the control panel of tests. It is deterministic and has no threads: input
+// is dispatched when a test asks for it, and a message queue runs only when
+// something pumps it.
+//
+// A test makes one (THeadlessDesktop desktop;) before its windows; while it
+// lives it is the desktop that the platform functions use. Windows must be
+// destroyed before their desktop.
+//
+// Input goes through DispatchMsg, so the application's pre-processing
+// (accelerators) sees it first. Keys go to the focused window, else to the
+// application's main window. Mouse input goes to the window holding the
+// capture, else to the window named; points are in the named window's
+// client coordinates and move the pointer there.
+//
+// The capture loop of a drag waits with WaitAndDispatch: it dispatches what
+// is queued; when nothing is queued, the next SetQuietWaits waits pass with
+// nothing arriving, and after them the input has run dry: the button is
+// released (WM_LBUTTONUP to the capture window at the pointer), so the loop
+// always ends.
+#pragma once
+
+#include "framework/Window.h"
+#include "framework/headless/HeadlessCaret.h"
+#include "framework/headless/HeadlessDialogs.h"
+#include "framework/headless/HeadlessKeyboard.h"
+#include "framework/headless/HeadlessPeer.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+class TApplication;
+
+class THeadlessDesktop {
+public:
+    THeadlessDesktop();
+    ~THeadlessDesktop();
+    THeadlessDesktop(const THeadlessDesktop&) = delete;
+    THeadlessDesktop& operator=(const THeadlessDesktop&) = delete;
+
+    // The innermost live desktop, or a built-in one when none lives.
+    static THeadlessDesktop& Current();
+
+    // --- windows -----------------------------------------------------------------
+    // The peer of a created window (std::logic_error when it has none).
+    THeadlessPeer& Peer(const TWindow& window) const;
+    // The user sizes the window's client area; WM_SIZE always follows.
+    void Resize(TWindow& window, int cx, int cy, unsigned sizeType = SIZE_RESTORED);
+    // Paints every window that has an invalid area, as the system does
+    // when the queue is empty.
+    void PaintInvalidWindows();
+
+    TWindow* Focus() const { return FocusWindow; }
+    TWindow* Capture() const { return CaptureWindow; }
+    const THeadlessCaret& Caret() const { return CaretObject; }
+
+    // --- keyboard --------------------------------------------------------------------
+    THeadlessKeyboard& Keyboard() { return Keys; }
+    enum : unsigned { ModShift = 1, ModCtrl = 2, ModAlt = 4 };
+    // Press: WM_KEYDOWN (WM_SYSKEYDOWN with Alt or for F10), then WM_CHAR
+    // for a key that types a character unless pre-processing consumed it.
+    void KeyDown(unsigned virtualKey);
+    void KeyUp(unsigned virtualKey);
+    // KeyDown and KeyUp with the modifiers held (their state only).
+    void SendKey(unsigned virtualKey, unsigned modifiers = 0);
+    // WM_CHAR alone.
+    void SendChar(unsigned char ch);
+    // Each character as WM_CHAR, except '\n' (the Enter key) and '\b'
+    // (the Backspace key).
+    void TypeText(const std::string& text);
+
+    // --- mouse -----------------------------------------------------------------------
+    TPoint CursorPos() const { return Pointer; }
+    void SetCursorPos(TPoint screen) { Pointer = screen; }
+    // button: MK_LBUTTON or MK_RBUTTON.
+    void MouseDown(TWindow& window, TPoint point, unsigned button = MK_LBUTTON);
+    void MouseUp(TWindow& window, TPoint point, unsigned button = MK_LBUTTON);
+    void MouseMove(TWindow& window, TPoint point);
+    // Down, up, then WM_LBUTTONDBLCLK (a second WM_LBUTTONDOWN for a window
+    // without CS_DBLCLKS), then up.
+    void DoubleClick(TWindow& window, TPoint point);
+    // Right button down and up, then WM_CONTEXTMENU at the screen point.
+    void RightClick(TWindow& window, TPoint point);
+    // WM_CONTEXTMENU (-1, -1) to the focused window: the menu key.
+    void ContextMenuKey();
+    // Queued pointer input, delivered (and routed to the capture) when the
+    // queue is dispatched.
+    void PostMouseMove(TWindow& window, TPoint point);
+    void PostMouseUp(TWindow& window, TPoint point);
+    // A left-button drag: the move to `to` and the release are queued, the
+    // button goes down at `from` (the capture loop dispatches the rest).
+    void Drag(TWindow& window, TPoint from, TPoint to);
+    // Files dropped at a client point; they go to the nearest window (this
+    // or a parent) that accepts files.
+    void DropFiles(TWindow& window, const std::vector<std::string>& files, TPoint point);
+
+    // --- messages -----------------------------------------------------------------------
+    void Post(const TMsg& msg);
+    intptr_t Dispatch(const TMsg& msg);
+    size_t QueuedCount() const { return Queue.size(); }
+    void PumpWaitingMessages();
+    void WaitAndDispatch();
+    void SetQuietWaits(int waits) { QuietWaits = waits; }
+    // Dispatches, paints and runs idle processing until quit or until
+    // nothing is left to do.
+    int RunMessageLoop(TApplication& app);
+    void QuitMessageLoop(int exitCode);
+    // The code of the last QuitMessageLoop; none before one.
+    std::optional<int> QuitCode() const { return LastQuitCode; }
+
+    // --- dialogs and fonts ---------------------------------------------------------------
+    THeadlessDialogs& Dialogs() { return DialogScript; }
+    // Measuring fonts of this face fails (case-insensitive).
+    void FailFontMetrics(const std::string& face, bool fail = true);
+    bool FontMetricsFail(const std::string& face) const;
+
+    // --- for the peers ----------------------------------------------------------------------
+    void Register(THeadlessPeer& peer);
+    // The window is gone: drops its focus, capture, caret and queued messages.
+    void Forget(THeadlessPeer& peer);
+    void SetFocus(TWindow* window);
+    void SetCapture(TWindow* window) { CaptureWindow = window; }
+    THeadlessCaret& CaretState() { return CaretObject; }
+    int16_t GetKeyState(int virtualKey) const { return Keys.State(virtualKey); }
+
+private:
+    struct TQueued {
+        TMsg Msg;
+        bool PointerInput = false;
+        TPoint Screen;  // pointer input: where the pointer is
+    };
+    struct TBuiltIn {};
+    explicit THeadlessDesktop(TBuiltIn);
+
+    THeadlessDesktop* Outer = nullptr;
+    std::vector<THeadlessPeer*> Peers;
+    std::deque<TQueued> Queue;
+    bool QuitPending = false;
+    std::optional<int> LastQuitCode;
+    int QuietWaits = 0;
+    TWindow* FocusWindow = nullptr;
+    TWindow* CaptureWindow = nullptr;
+    THeadlessCaret CaretObject;
+    THeadlessKeyboard Keys;
+    TPoint Pointer;
+    bool LeftDown = false;
+    bool RightDown = false;
+    THeadlessDialogs DialogScript;
+    std::vector<std::string> FailingFaces;
+
+    bool CanDispatch() const { return !Queue.empty() && !QuitPending; }
+    void DispatchNext();
+    void RunIdle(TApplication& app);
+    TWindow* KeyTarget() const;
+    unsigned MouseFlags() const;
+    void NoteButtons(unsigned message);
+    void DeliverPointer(TWindow& window, unsigned message, TPoint screen);
+    void PostPointer(TWindow& window, unsigned message, TPoint point);
+    void ReleaseDrag();
+};

@@ -1,0 +1,70 @@
+#include "framework/headless/HeadlessDialogs.h"
+
+#include "framework/Types.h"
+#include "framework/headless/HeadlessDesktop.h"
+
+namespace {
+
+int FirstButton(unsigned flags)
+{
+    const unsigned buttons = flags & 0x0F;
+    return buttons == MB_YESNO || buttons == MB_YESNOCANCEL ? IDYES : IDOK;
+}
+
+std::string WithDefaultExtension(const std::string& path, const std::string& ext)
+{
+    const size_t nameStart = path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1;
+    const bool hasExtension = path.find('.', nameStart) != std::string::npos;
+    return ext.empty() || hasExtension ? path : path + "." + ext;
+}
+
+}  // namespace
+
+void THeadlessDialogs::ClearRecords()
+{
+    Boxes.clear();
+    Dialogs.clear();
+}
+
+int THeadlessDialogs::RunMessageBox(const TWindow* owner, const std::string& text, const std::string& caption, unsigned flags)
+{
+    int answer = FirstButton(flags);
+    if (!BoxAnswers.empty()) {
+        answer = BoxAnswers.front();
+        BoxAnswers.pop_front();
+    }
+    Boxes.push_back({owner, text, caption, flags, answer});
+    return answer;
+}
+
+bool THeadlessDialogs::RunFileDialog(bool save, const TWindow* owner, TOpenSaveData& data)
+{
+    Dialogs.push_back({save, owner, data});
+    TFileAnswer answer{TFileAnswer::TKind::Cancel, {}, 0};
+    if (!FileAnswers.empty()) {
+        answer = FileAnswers.front();
+        FileAnswers.pop_front();
+    }
+    data.Error = answer.Kind == TFileAnswer::TKind::Fail ? answer.Error : 0;
+    if (answer.Kind != TFileAnswer::TKind::Ok)
+        return false;
+    data.FileName = WithDefaultExtension(answer.Path, data.DefExt);
+    return true;
+}
+
+// --- the dialogs of Dialogs.h on the headless desktop ---------------------------
+
+int MessageBox(TWindow* owner, const std::string& text, const std::string& caption, unsigned flags)
+{
+    return THeadlessDesktop::Current().Dialogs().RunMessageBox(owner, text, caption, flags);
+}
+
+bool RunFileOpenDialog(TWindow* owner, TOpenSaveData& data)
+{
+    return THeadlessDesktop::Current().Dialogs().RunFileDialog(false, owner, data);
+}
+
+bool RunFileSaveDialog(TWindow* owner, TOpenSaveData& data)
+{
+    return THeadlessDesktop::Current().Dialogs().RunFileDialog(true, owner, data);
+}

@@ -1,0 +1,51 @@
+#include "framework/qt/KeyboardState.h"
+
+#include "framework/Types.h"
+#include "framework/qt/KeyTranslation.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+KeyboardState::KeyboardState() { QCoreApplication::instance()->installEventFilter(this); }
+
+KeyboardState::~KeyboardState()
+{
+    if (QCoreApplication* app = QCoreApplication::instance())
+        app->removeEventFilter(this);
+}
+
+int16_t KeyboardState::State(int virtualKey) const
+{
+    if (virtualKey < 0 || virtualKey >= int(Down.size()))
+        return 0;
+    const bool down = Down.test(size_t(virtualKey));
+    const bool toggled = virtualKey == int(VK_INSERT) && InsertToggled;
+    return int16_t((down ? 0x8000u : 0u) | (toggled ? 1u : 0u));
+}
+
+bool KeyboardState::eventFilter(QObject* watched, QEvent* event)
+{
+    Follow(*event);
+    return QObject::eventFilter(watched, event);
+}
+
+void KeyboardState::Follow(const QEvent& event)
+{
+    const QEvent::Type type = event.type();
+    const bool key = type == QEvent::KeyPress || type == QEvent::KeyRelease;
+    const bool pointer = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+                         type == QEvent::MouseMove || type == QEvent::MouseButtonDblClick || type == QEvent::Wheel;
+    if (!key && !pointer)
+        return;
+    const Qt::KeyboardModifiers modifiers = static_cast<const QInputEvent&>(event).modifiers();
+    Down.set(VK_SHIFT, modifiers & Qt::ShiftModifier);
+    Down.set(VK_CONTROL, modifiers & Qt::ControlModifier);
+    Down.set(VK_MENU, modifiers & Qt::AltModifier);
+    if (!key)
+        return;
+    // The modifier keys' own events may carry the state from before them.
+    const auto& k = static_cast<const QKeyEvent&>(event);
+    const unsigned vk = KeyTranslation::VirtualKey(k.key());
+    if (vk != 0 && vk < Down.size() && !(type == QEvent::KeyRelease && k.isAutoRepeat()))
+        Down.set(vk, type == QEvent::KeyPress);
+}

@@ -1,0 +1,145 @@
+#include "framework/qt/QtDC.h"
+
+#include "framework/qt/FontImpl.h"
+#include "framework/qt/Geometry.h"
+#include "framework/qt/PlatformContext.h"
+#include "framework/qt/SystemColors.h"
+
+namespace {
+
+// Text alignment flags (SetTextAlign).
+enum : unsigned { TA_RIGHT = 2, TA_CENTER = 6, TA_BOTTOM = 8, TA_BASELINE = 24 };
+
+// The first tab stop strictly right of pen: origin plus a multiple of distance.
+int NextTabStop(int pen, int distance, int origin)
+{
+    const int offset = pen - origin;
+    int stops = offset / distance;
+    if (offset % distance != 0 && offset < 0)
+        --stops;  // rounds toward minus infinity
+    return origin + (stops + 1) * distance;
+}
+
+// Calls draw(pen, run) for each run of text between tabs; returns the pen
+// after the last run.
+template <class TDraw>
+int ForEachRun(const TFont::TImpl& font, std::string_view text, int x, int distance, int origin, TDraw&& draw)
+{
+    int pen = x;
+    for (size_t start = 0;;) {
+        const size_t tab = text.find('\t', start);
+        const std::string_view run = text.substr(start, tab == std::string_view::npos ? tab : tab - start);
+        if (!run.empty()) {
+            draw(pen, run);
+            pen += font.Width(run);
+        }
+        if (tab == std::string_view::npos)
+            return pen;
+        pen = NextTabStop(pen, distance, origin);
+        start = tab + 1;
+    }
+}
+
+}  // namespace
+
+QtDC::QtDC(PaintSurface& surface, std::optional<QRegion> clip, bool reportDrawing)
+    : Surface(surface), Clip(std::move(clip)), Reports(reportDrawing),
+      Font(PlatformContext::Get().SystemFont().Impl())
+{
+}
+
+QtDC::~QtDC() { Surface.Release(this); }
+
+QPainter* QtDC::Painter()
+{
+    bool fresh = false;
+    QPainter* painter = Surface.PainterFor(this, fresh);
+    if (painter && fresh) {
+        if (Clip)
+            painter->setClipRegion(*Clip);
+        PainterFont = nullptr;
+    }
+    return painter;
+}
+
+void QtDC::Drew(const QRect& rect)
+{
+    if (Reports)
+        Surface.Touched(Clip ? (QRegion(rect) & *Clip).boundingRect() : rect);
+}
+
+void QtDC::FillRect(const TRect& rect, TColor colour)
+{
+    if (QPainter* p = Painter()) {
+        p->fillRect(ToQRect(rect), ResolveColor(colour));
+        Drew(ToQRect(rect));
+    }
+}
+
+void QtDC::InvertRect(const TRect& rect)
+{
+    if (QPainter* p = Painter()) {
+        p->setCompositionMode(QPainter::RasterOp_NotDestination);
+        p->fillRect(ToQRect(rect), Qt::black);
+        p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        Drew(ToQRect(rect));
+    }
+}
+
+void QtDC::SelectFont(const TFont& font)
+{
+    if (font.Impl())
+        Font = font.Impl();
+}
+
+void QtDC::RestoreObjects() { Font = PlatformContext::Get().SystemFont().Impl(); }
+
+QPoint QtDC::CellOrigin(int x, int y, int width) const
+{
+    if ((Align & TA_CENTER) == TA_CENTER)
+        x -= width / 2;
+    else if (Align & TA_RIGHT)
+        x -= width;
+    if ((Align & TA_BASELINE) == TA_BASELINE)
+        y -= Font->Ascent;
+    else if (Align & TA_BOTTOM)
+        y -= Font->Ascent + Font->Descent;
+    return QPoint(x, y);
+}
+
+int QtDC::TabbedTextOut(int x, int y, std::string_view text, int tabDistance, int tabOrigin)
+{
+    const TFont::TImpl& font = *Font;
+    const int distance = tabDistance > 0 ? tabDistance : 8 * std::max(1, font.AverageCharWidth);
+    const int width = ForEachRun(font, text, x, distance, tabOrigin, [](int, std::string_view) {}) - x;
+    QPainter* p = width > 0 ? Painter() : nullptr;
+    if (!p)
+        return width;
+    const QPoint cell = CellOrigin(x, y, width);
+    const QRect extent(cell.x(), cell.y(), width, font.Ascent + font.Descent);
+    p->fillRect(extent, ResolveColor(BackColour));
+    if (PainterFont != &font) {
+        p->setFont(font.Font);
+        PainterFont = &font;
+    }
+    p->setPen(ResolveColor(TextColour));
+    const int baseline = cell.y() + font.Ascent;
+    ForEachRun(font, text, cell.x(), distance, tabOrigin + (cell.x() - x), [&](int pen, std::string_view run) {
+        CodePage::Decode(run, *font.Glyphs, Run);
+        p->drawText(QPoint(pen, baseline), Run);
+    });
+    Drew(extent);
+    return width;
+}
+
+int QtDC::GetDeviceCaps(int index) const
+{
+    const QPaintDevice& device = Surface.Device();
+    switch (index) {
+    case LOGPIXELSX: return device.logicalDpiX();
+    case LOGPIXELSY: return device.logicalDpiY();
+    case HORZRES: return device.width();
+    case VERTRES: return device.height();
+    default: return 0;
+    }
+}

@@ -1,0 +1,45 @@
+// TDC for Qt: draws on a paint surface with the window system's semantics:
+// opaque text cells, 8-bit text through the font's code page, tab stops
+// counted from an origin, inverting that undoes itself.
+#pragma once
+
+#include "framework/DC.h"
+#include "framework/Font.h"
+#include "framework/qt/PaintSurface.h"
+
+#include <QString>
+
+#include <optional>
+
+class QtDC : public TDC {
+public:
+    // clip: what the context may touch (a paint's invalid region); a context
+    // that reports tells the surface what it drew, so a window shows it.
+    QtDC(PaintSurface& surface, std::optional<QRegion> clip, bool reportDrawing);
+    ~QtDC() override;
+
+    void FillRect(const TRect& rect, TColor colour) override;
+    void InvertRect(const TRect& rect) override;
+    void SelectFont(const TFont& font) override;
+    void RestoreObjects() override;
+    void SetTextColor(TColor colour) override { TextColour = colour; }
+    void SetBkColor(TColor colour) override { BackColour = colour; }
+    void SetTextAlign(unsigned flags) override { Align = flags; }
+    int TabbedTextOut(int x, int y, std::string_view text, int tabDistance, int tabOrigin) override;
+    int GetDeviceCaps(int index) const override;
+
+private:
+    PaintSurface& Surface;
+    std::optional<QRegion> Clip;
+    bool Reports;
+    const TFont::TImpl* Font;
+    const TFont::TImpl* PainterFont = nullptr;  // the font the painter has
+    TColor TextColour = SysColor(COLOR_WINDOWTEXT);
+    TColor BackColour = SysColor(COLOR_WINDOW);
+    unsigned Align = 0;
+    QString Run;  // reused for every run of text
+
+    QPainter* Painter();
+    void Drew(const QRect& rect);
+    QPoint CellOrigin(int x, int y, int width) const;
+};

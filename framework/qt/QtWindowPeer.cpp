@@ -1,0 +1,182 @@
+#include "framework/qt/QtWindowPeer.h"
+
+#include "framework/Window.h"
+#include "framework/qt/CodePage.h"
+#include "framework/qt/Geometry.h"
+#include "framework/qt/PlatformContext.h"
+#include "framework/qt/WindowActivation.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QScrollBar>
+#include <QWidget>
+
+namespace {
+
+Qt::CursorShape ShapeOf(TCursorKind kind)
+{
+    switch (kind) {
+    case TCursorKind::IBeam: return Qt::IBeamCursor;
+    case TCursorKind::Wait: return Qt::WaitCursor;
+    case TCursorKind::Help: return Qt::WhatsThisCursor;
+    case TCursorKind::Arrow: break;
+    }
+    return Qt::ArrowCursor;
+}
+
+}  // namespace
+
+QtWindowPeer::QtWindowPeer(TWindow& window) : Target(window) {}
+
+QtWindowPeer::~QtWindowPeer()
+{
+    PlatformContext& context = PlatformContext::Get();
+    context.TheCaret().Forget(*this);
+    context.Queue().Drop(Target);
+}
+
+QtWindowPeer* QtWindowPeer::Of(const TWindow* window)
+{
+    return window ? dynamic_cast<QtWindowPeer*>(window->GetPeer()) : nullptr;
+}
+
+QWidget* QtWindowPeer::TopLevelOf(const TWindow* window)
+{
+    const QtWindowPeer* peer = Of(window);
+    return peer ? peer->Widget().window() : nullptr;
+}
+
+void QtWindowPeer::ApplyAttributes()
+{
+    const TWindowAttr& attr = Target.Attr;
+    Widget().setGeometry(attr.X, attr.Y, attr.W, attr.H);
+    SetCursor(attr.Cursor);
+    SetCaption(Target.GetCaption());
+}
+
+void QtWindowPeer::LinkScrollBars(QScrollBar* horizontal, QScrollBar* vertical, QWidget* wheelTarget)
+{
+    Bars[SB_HORZ] = std::make_unique<ScrollBarLink>(Target, WM_HSCROLL, horizontal, wheelTarget);
+    Bars[SB_VERT] = std::make_unique<ScrollBarLink>(Target, WM_VSCROLL, vertical, wheelTarget);
+}
+
+TRect QtWindowPeer::GetClientRect() const
+{
+    const QWidget& client = ClientArea();
+    return TRect{0, 0, client.width(), client.height()};
+}
+
+void QtWindowPeer::SetCaption(const std::string& caption) { Widget().setWindowTitle(CodePage::UiText(caption)); }
+
+// For a top-level window the size is that of its frame, as the window
+// system counts it.
+void QtWindowPeer::SetWindowPos(int x, int y, int w, int h)
+{
+    QWidget& widget = Widget();
+    if (!widget.isWindow()) {
+        widget.setGeometry(x, y, w, h);
+        return;
+    }
+    const QSize border = widget.frameGeometry().size() - widget.size();
+    widget.move(x, y);
+    widget.resize(std::max(w - border.width(), 0), std::max(h - border.height(), 0));
+}
+
+TRect QtWindowPeer::GetWindowRect() const
+{
+    const QWidget& widget = Widget();
+    if (widget.isWindow())
+        return ToTRect(widget.frameGeometry());
+    return ToTRect(QRect(widget.mapToGlobal(QPoint(0, 0)), widget.size()));
+}
+
+void QtWindowPeer::Show(int cmdShow)
+{
+    QWidget& widget = Widget();
+    switch (cmdShow) {
+    case SW_HIDE: widget.hide(); return;
+    case SW_SHOWMINIMIZED:
+    case SW_SHOWMINNOACTIVE: widget.showMinimized(); return;
+    case SW_SHOWMAXIMIZED: widget.showMaximized(); break;
+    case SW_SHOWNORMAL: widget.isWindow() ? widget.showNormal() : widget.show(); break;
+    default: widget.show(); break;
+    }
+    if (widget.isWindow())
+        RaiseAndActivate(widget);
+}
+
+void QtWindowPeer::SetIcon(const TIconImage& icon)
+{
+    if (icon.Width <= 0 || icon.Height <= 0 || icon.Pixels.size() < size_t(icon.Width) * size_t(icon.Height))
+        return;
+    const QImage image(reinterpret_cast<const uchar*>(icon.Pixels.data()), icon.Width, icon.Height,
+                       icon.Width * 4, QImage::Format_ARGB32);
+    Widget().setWindowIcon(QIcon(QPixmap::fromImage(image.copy())));
+}
+
+// A button held down in the window already sends it the pointer's moves
+// wherever they go; otherwise the window grabs the pointer.
+void QtWindowPeer::SetCapture()
+{
+    Captured = true;
+    if (!Grabbed && !ButtonHeld()) {
+        ClientArea().grabMouse();
+        Grabbed = true;
+    }
+}
+
+void QtWindowPeer::ReleaseCapture()
+{
+    Captured = false;
+    if (std::exchange(Grabbed, false))
+        ClientArea().releaseMouse();
+}
+
+bool QtWindowPeer::ButtonHeld() const { return QGuiApplication::mouseButtons() != Qt::NoButton; }
+
+void QtWindowPeer::SetCursor(TCursorKind kind) { ClientArea().setCursor(ShapeOf(kind)); }
+
+void QtWindowPeer::CreateCaret(int width, int height) { PlatformContext::Get().TheCaret().Create(*this, width, height); }
+
+void QtWindowPeer::DestroyCaret() { PlatformContext::Get().TheCaret().Destroy(); }
+
+void QtWindowPeer::SetCaretPos(int x, int y) { PlatformContext::Get().TheCaret().SetPos(QPoint(x, y)); }
+
+void QtWindowPeer::ShowCaret() { PlatformContext::Get().TheCaret().Show(*this); }
+
+void QtWindowPeer::HideCaret() { PlatformContext::Get().TheCaret().Hide(*this); }
+
+ScrollBarLink* QtWindowPeer::Bar(int bar) const
+{
+    return bar == SB_HORZ || bar == SB_VERT ? Bars[size_t(bar)].get() : nullptr;
+}
+
+void QtWindowPeer::SetScrollRange(int bar, int minPos, int maxPos, bool)
+{
+    if (ScrollBarLink* link = Bar(bar))
+        link->SetRange(minPos, maxPos);
+}
+
+void QtWindowPeer::SetScrollPos(int bar, int pos, bool)
+{
+    if (ScrollBarLink* link = Bar(bar))
+        link->SetPos(pos);
+}
+
+int QtWindowPeer::GetScrollPos(int bar) const
+{
+    const ScrollBarLink* link = Bar(bar);
+    return link ? link->Pos() : 0;
+}
+
+void QtWindowPeer::SetScrollPage(int bar, int page)
+{
+    if (ScrollBarLink* link = Bar(bar))
+        link->SetPage(page);
+}
+
+TPoint QtWindowPeer::ClientToScreen(TPoint p) const { return ToTPoint(ClientArea().mapToGlobal(ToQPoint(p))); }
+
+TPoint QtWindowPeer::ScreenToClient(TPoint p) const { return ToTPoint(ClientArea().mapFromGlobal(ToQPoint(p))); }

@@ -1,0 +1,149 @@
+// The menu's commands as the route enables and checks them: the editor's
+// own, the application's, and those whose features do not exist yet.
+#include "AppHarness.h"
+
+#include "app/CommandIds.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TState {
+    bool Enabled;
+    bool Checked;
+};
+
+TState Query(TApplication& app, unsigned id)
+{
+    TCommandEnabler enabler(id);
+    app.RouteEnable(enabler);
+    return {enabler.IsEnabled(), enabler.IsChecked()};
+}
+
+bool Enabled(TApplication& app, unsigned id) { return Query(app, id).Enabled; }
+
+void Command(TAppHarness& run, unsigned id) { run.Frame().SendMessage(WM_COMMAND, id); }
+
+class CommandEnabling : public testing::Test {
+protected:
+    void SetUp() override { Run.Start(); }
+    TAppHarness Run;
+    TScratchDir Dir;
+};
+
+TEST_F(CommandEnabling, CommandsWithoutAHandlerYetAreDisabled)
+{
+    for (unsigned id : {CM_FILEPRINT, CM_FILEPRINTSETUP, CM_FILEMAIL, CM_OPTIONS, CM_EDITFIND, CM_EDITREPLACE,
+                        CM_EDITFINDNEXT, CM_HELPCONTENTS, CM_WEBPAGE, CM_HELPUSING, CM_HELPABOUT})
+        EXPECT_FALSE(Enabled(Run.App(), id)) << id;
+}
+
+TEST_F(CommandEnabling, CommandsWithAHandlerAndNoEnablerAreEnabled)
+{
+    // Save As, Clear All and Delete are greyed in the template only.
+    for (unsigned id : {CM_FILENEW, CM_FILEOPEN, CM_FILESAVEAS, CM_EXIT, CM_EDITCLEAR, CM_EDITDELETE})
+        EXPECT_TRUE(Enabled(Run.App(), id)) << id;
+}
+
+TEST_F(CommandEnabling, TheFileMenusStatesFollowTheItems)
+{
+    const TMenuItem& fileMenu = Run.Frame().GetMenu()->Items.front();
+    std::vector<TCommandEnabler> states;
+    Run.Frame().QueryPopupState(fileMenu, states);
+    std::vector<std::pair<unsigned, bool>> got;
+    for (const TCommandEnabler& s : states)
+        got.emplace_back(s.GetId(), s.IsEnabled());
+    const std::vector<std::pair<unsigned, bool>> expected{
+        {CM_FILENEW, true},    {CM_FILEOPEN, true},        {CM_FILESAVE, false}, {CM_FILESAVEAS, true},
+        {CM_FILEPRINT, false}, {CM_FILEPRINTSETUP, false}, {CM_FILEMAIL, false}, {CM_EXIT, true},
+    };
+    EXPECT_EQ(got, expected);
+}
+
+TEST_F(CommandEnabling, SaveIsGreyedUntilAChangeAndAgainAfterASave)
+{
+    THugeEdit& editor = Run.Editor();
+    editor.Open(Dir.Write("s.txt", "abc\n"));
+    EXPECT_FALSE(Enabled(Run.App(), CM_FILESAVE));
+    editor.InsertText("x");
+    EXPECT_TRUE(Enabled(Run.App(), CM_FILESAVE));
+    Command(Run, CM_FILESAVE);
+    EXPECT_FALSE(editor.Modified);
+    EXPECT_FALSE(Enabled(Run.App(), CM_FILESAVE));
+}
+
+TEST_F(CommandEnabling, CutAndCopyNeedASelection)
+{
+    THugeEdit& editor = Run.Editor();
+    editor.InsertText("hello");
+    EXPECT_FALSE(Enabled(Run.App(), CM_EDITCUT));
+    EXPECT_FALSE(Enabled(Run.App(), CM_EDITCOPY));
+    EXPECT_TRUE(Enabled(Run.App(), CM_EDITDELETE));
+    editor.SetSelectionOffsets(0, 3);
+    EXPECT_TRUE(Enabled(Run.App(), CM_EDITCUT));
+    EXPECT_TRUE(Enabled(Run.App(), CM_EDITCOPY));
+}
+
+TEST_F(CommandEnabling, UndoAndRedoFollowTheirHistories)
+{
+    THugeEdit& editor = Run.Editor();
+    EXPECT_FALSE(Enabled(Run.App(), CM_EDITUNDO));
+    EXPECT_FALSE(Enabled(Run.App(), CM_EDITREDO));
+    editor.InsertText("a");
+    EXPECT_TRUE(Enabled(Run.App(), CM_EDITUNDO));
+    EXPECT_FALSE(Enabled(Run.App(), CM_EDITREDO));
+    Command(Run, CM_EDITUNDO);
+    EXPECT_TRUE(Enabled(Run.App(), CM_EDITREDO));
+    EXPECT_EQ(DocumentText(editor), "\n");
+}
+
+TEST_F(CommandEnabling, WordWrapsCheckMarkFollowsTheEditor)
+{
+    EXPECT_TRUE(Enabled(Run.App(), CM_WORDWRAP));
+    EXPECT_FALSE(Query(Run.App(), CM_WORDWRAP).Checked);
+    Command(Run, CM_WORDWRAP);
+    EXPECT_TRUE(Run.Editor().WordWrap);
+    EXPECT_TRUE(Query(Run.App(), CM_WORDWRAP).Checked);
+    Run.Editor().SetWordWrap(false);
+    EXPECT_FALSE(Query(Run.App(), CM_WORDWRAP).Checked);
+    // The command never changes the settings record.
+    EXPECT_FALSE(Run.App().Settings.Wrap);
+}
+
+TEST_F(CommandEnabling, DosTextSwitchesTheStyleAndShowsItsCheck)
+{
+    TRecordingApp& app = Run.App();
+    EXPECT_EQ(Query(app, CM_DOSTEXT).Enabled, true);
+    EXPECT_FALSE(Query(app, CM_DOSTEXT).Checked);
+    Command(Run, CM_DOSTEXT);
+    EXPECT_TRUE(app.DosMode);
+    EXPECT_EQ(Run.Editor().FaceName, "Terminal");
+    EXPECT_TRUE(Query(app, CM_DOSTEXT).Checked);
+    Command(Run, CM_DOSTEXT);
+    EXPECT_FALSE(app.DosMode);
+    EXPECT_EQ(Run.Editor().FaceName, "Courier New");
+    EXPECT_FALSE(app.Settings.Dos);
+}
+
+TEST_F(CommandEnabling, ClearAllDeletesEverythingAsOneEdit)
+{
+    THugeEdit& editor = Run.Editor();
+    editor.Open(Dir.Write("c.txt", "one\ntwo\nthree\n"));
+    Command(Run, CM_EDITCLEAR);
+    EXPECT_EQ(DocumentText(editor), "\n");
+    EXPECT_TRUE(editor.Modified);
+    Command(Run, CM_EDITUNDO);
+    EXPECT_EQ(DocumentText(editor), "one\ntwo\nthree\n");
+}
+
+TEST_F(CommandEnabling, NewStartsAnEmptyUntitledDocument)
+{
+    THugeEdit& editor = Run.Editor();
+    const std::string path = Dir.Write("n.txt", "text\n");
+    editor.Open(path);
+    Command(Run, CM_FILENEW);
+    EXPECT_EQ(DocumentText(editor), "\n");
+    EXPECT_TRUE(editor.FileData.FileName.empty());
+}
+
+}  // namespace

@@ -1,0 +1,143 @@
+// The undo history: position and text records, one Undo per edit, Redo,
+// the limit, and records that survive re-wrapping.
+#include "tests/support/EditorFixture.h"
+
+namespace {
+
+using TRows = std::vector<std::string>;
+
+class UndoRedo : public TEditorFixture {};
+
+TEST_F(UndoRedo, NewDocumentStartsWithTheInitialRecord)
+{
+    Edit->NewDocument();
+    ASSERT_EQ(Edit->UndoStack.Count(), 1u);
+    EXPECT_EQ(Edit->CurrentRecord->Pos, 0);
+    EXPECT_EQ(Edit->CurrentRecord->Anchor, -1);
+    Edit->Undo();
+    EXPECT_TRUE(Edit->HasSelection) << "the first record selects the empty range at 0";
+    EXPECT_EQ(Caret(), Anchor());
+    EXPECT_TRUE(Edit->UndoStack.Empty());
+    EXPECT_FALSE(Edit->RedoStack.Empty());
+}
+
+TEST_F(UndoRedo, EachTypedCharacterIsOneUndo)
+{
+    Edit->NewDocument();
+    Type("abc");
+    for (const char* expected : {"ab\n", "a\n", "\n"}) {
+        Edit->Undo();
+        EXPECT_EQ(Rows(), TRows{expected});
+    }
+    for (const char* expected : {"a\n", "ab\n", "abc\n"}) {
+        Edit->Redo();
+        EXPECT_EQ(Rows(), TRows{expected});
+    }
+    EXPECT_EQ(Caret(), (TPos{0, 3}));
+    EXPECT_TRUE(Edit->RedoStack.Empty());
+}
+
+TEST_F(UndoRedo, WorkedOrderOfOneCharacter)
+{
+    Load("hello\n");
+    Edit->SetCaret(0, 5);
+    Type("x");
+    ASSERT_TRUE(Edit->CurrentRecord->IsPosition());
+    EXPECT_EQ(Edit->CurrentRecord->Pos, 6);
+    ASSERT_NE(Edit->UndoStack.Top(), nullptr);
+    EXPECT_EQ(Edit->UndoStack.Top()->Pos, THEUndoItem::Insertion);
+    EXPECT_EQ(Edit->UndoStack.Top()->Text, "x");
+    Edit->Undo();
+    EXPECT_EQ(Caret(), (TPos{0, 5}));
+    Edit->Redo();
+    EXPECT_EQ(Caret(), (TPos{0, 6}));
+    EXPECT_EQ(Rows(), TRows{"hellox\n"});
+}
+
+TEST_F(UndoRedo, AMoveAfterUndoEmptiesRedo)
+{
+    Load("abc\n");
+    Edit->SetCaret(0, 1);
+    Type("x");
+    Edit->Undo();
+    ASSERT_FALSE(Edit->RedoStack.Empty());
+    Key(VK_RIGHT);
+    EXPECT_TRUE(Edit->RedoStack.Empty());
+}
+
+TEST_F(UndoRedo, UndoAndRedoSetModified)
+{
+    Load("abc\n");
+    Type("x");
+    Edit->Modified = false;
+    Edit->Undo();
+    EXPECT_TRUE(Edit->Modified) << "undoing every change does not clear Modified";
+}
+
+TEST_F(UndoRedo, LimitKeepsTheNewestRecords)
+{
+    Edit->NewDocument();
+    Edit->SetUndoLimit(4);
+    Type("abcde");
+    EXPECT_EQ(Edit->UndoStack.Count(), 4u);
+    Edit->Undo();
+    Edit->Undo();
+    EXPECT_EQ(Rows(), TRows{"abc\n"});
+    EXPECT_TRUE(Edit->UndoStack.Empty());
+    Edit->Undo();
+    EXPECT_EQ(Rows(), TRows{"abc\n"});
+}
+
+TEST_F(UndoRedo, LimitZeroKeepsNoHistory)
+{
+    Edit->NewDocument();
+    Edit->SetUndoLimit(0);
+    Type("ab");
+    EXPECT_TRUE(Edit->UndoStack.Empty());
+    Edit->Undo();
+    EXPECT_EQ(Rows(), TRows{"ab\n"});
+}
+
+TEST_F(UndoRedo, ClearAllIsOneUndo)
+{
+    std::string text;
+    for (int i = 0; i < 500; ++i)
+        text += "line " + std::to_string(i) + "\n";
+    Load(text);
+    Edit->SetSelectionOffsets(0, EndOfDocument);
+    Edit->DeleteSelection();
+    EXPECT_EQ(Rows(), TRows{"\n"});
+    Edit->Undo();
+    EXPECT_EQ(Text(), text);
+    Edit->Redo();
+    EXPECT_EQ(Rows(), TRows{"\n"});
+}
+
+TEST_F(UndoRedo, RecordsSurviveRewrapping)
+{
+    SizeInCells(20, 10);
+    Load("one two three four five six seven eight nine ten\n");
+    Edit->SetWordWrap(true);
+    Edit->SetCaretOffset(14);
+    Type("XYZ ");
+    const std::string edited = Text();
+    SizeInCells(12, 10);
+    Edit->Undo();
+    EXPECT_EQ(Text(), "one two three four five six seven eight nine ten\n");
+    SizeInCells(30, 10);
+    Edit->Redo();
+    EXPECT_EQ(Text(), edited);
+}
+
+TEST_F(UndoRedo, SuspendedRecordingRecordsNothing)
+{
+    Load("abc\n");
+    const size_t count = Edit->UndoStack.Count();
+    Edit->SuspendRecording = true;
+    Edit->SetCaret(0, 2);
+    Edit->InsertText("x");
+    Edit->SuspendRecording = false;
+    EXPECT_EQ(Edit->UndoStack.Count(), count);
+}
+
+}  // namespace

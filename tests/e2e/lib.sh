@@ -1,0 +1,77 @@
+# Helpers for end-to-end tests: each test starts its own Xvfb, runs the real
+# program on files in a scratch folder, drives it with xdotool and compares
+# what it saved byte for byte.
+set -euo pipefail
+
+VANTOR=${1:?usage: test_x.sh path/to/vantor}
+WORK=$(mktemp -d)
+XVFB_PID=""
+APP_PID=""
+
+cleanup() {
+  [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; [ -n "${DISPLAY:-}" ] && import -window root "$WORK/fail.png" 2>/dev/null && cp "$WORK/fail.png" "/tmp/vantor-e2e-fail-$(basename "$0" .sh).png" 2>/dev/null; exit 1; }
+
+start_xvfb() {
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+    kill "$XVFB_PID" 2>/dev/null || true
+  done
+  fail "no Xvfb display could be started"
+}
+
+# start_app ARGS...: runs the program with its own settings folder.
+start_app() {
+  export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config"
+  mkdir -p "$XDG_CONFIG_HOME"
+  unset QT_QPA_PLATFORM
+  "$VANTOR" "$@" >"$WORK/app.log" 2>&1 &
+  APP_PID=$!
+}
+
+# wait_window TITLE: waits until a window with exactly this name shows.
+wait_window() {
+  local title=$1
+  for _ in $(seq 100); do
+    if xdotool search --name "^$(printf '%s' "$title" | sed 's/[.[\*^$]/\\&/g')\$" >/dev/null 2>&1; then
+      sleep 0.3
+      return 0
+    fi
+    kill -0 "$APP_PID" 2>/dev/null || fail "the program ended early: $(cat "$WORK/app.log")"
+    sleep 0.1
+  done
+  fail "no window named '$title' (windows: $(xdotool search --name . getwindowname %@ 2>/dev/null | tr '\n' '|'))"
+}
+
+window_name() { xdotool getwindowfocus getwindowname 2>/dev/null || true; }
+
+keys() { xdotool key --delay 40 "$@"; sleep 0.2; }
+type_text() { xdotool type --delay 30 "$1"; sleep 0.2; }
+
+# wait_gone: waits for the program to end.
+wait_gone() {
+  for _ in $(seq 100); do
+    kill -0 "$APP_PID" 2>/dev/null || { APP_PID=""; return 0; }
+    sleep 0.1
+  done
+  fail "the program did not end"
+}
+
+# expect_bytes FILE PRINTF-FORMAT: compares a file with the expected bytes.
+expect_bytes() {
+  local file=$1 expected
+  expected=$(mktemp)
+  printf "$2" >"$expected"
+  cmp -s "$file" "$expected" || fail "$file holds $(od -c "$file" | head -5) instead of $(od -c "$expected" | head -5)"
+  rm -f "$expected"
+}

@@ -1,0 +1,144 @@
+// Painting rows with tabs and margins, and the selection highlight that
+// changes by inverting only the cells that change.
+#include "tests/support/EditorFixture.h"
+
+#include <algorithm>
+
+namespace {
+
+class Painting : public TEditorFixture {
+protected:
+    std::vector<TDrawCall> PaintedText()
+    {
+        Peer().ClearLogs();
+        Edit->Invalidate();
+        Edit->UpdateWindow();
+        std::vector<TDrawCall> texts;
+        for (const TDrawCall& call : Peer().Drawing())
+            if (call.Kind == TDrawCall::TKind::Text)
+                texts.push_back(call);
+        return texts;
+    }
+    TRect CellRect(int row, int fromCol, int toCol) const
+    {
+        const int y = row * Edit->LineHeight + Edit->TopMargin;
+        return {fromCol * Edit->CharWidth + Edit->LeftMargin, y, toCol * Edit->CharWidth + Edit->LeftMargin,
+                y + Edit->LineHeight};
+    }
+};
+
+TEST_F(Painting, RowsAreDrawnWithoutLineEndsAndWithTabStops)
+{
+    Edit->TabSize = 4;
+    Load("\tx\n\nabc\n");
+    const auto texts = PaintedText();
+    ASSERT_EQ(texts.size(), 2u) << "a row holding only a line end draws nothing";
+    EXPECT_EQ(texts[0].Text, "\tx");
+    EXPECT_EQ(texts[0].X, Edit->LeftMargin);
+    EXPECT_EQ(texts[0].Y, Edit->TopMargin);
+    EXPECT_EQ(texts[0].TabDistance, 4 * Edit->CharWidth);
+    EXPECT_EQ(texts[0].TabOrigin, Edit->LeftMargin);
+    EXPECT_EQ(texts[1].Text, "abc");
+    EXPECT_EQ(texts[1].Y, Edit->TopMargin + 2 * Edit->LineHeight);
+}
+
+TEST_F(Painting, ScrollingSidewaysMovesTheOriginAndTheTabOrigin)
+{
+    Load(std::string(200, 'w') + "\n");
+    Edit->Scroller->ScrollTo(7, 0);
+    const auto texts = PaintedText();
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].X, Edit->LeftMargin - 7 * Edit->CharWidth);
+    EXPECT_EQ(texts[0].TabOrigin, texts[0].X);
+    EXPECT_EQ(texts[0].Text.size(), size_t(Edit->WindowCols * 2 + 7)) << "long rows are cut";
+}
+
+TEST_F(Painting, SelectionGrowsAndShrinksByTheChangedCellsOnly)
+{
+    Load("abcdef\nghijkl\n");
+    Edit->SetCaret(0, 1);
+    Peer().ClearLogs();
+    Key(VK_RIGHT, THeadlessDesktop::ModShift);
+    EXPECT_EQ(Inversions(), std::vector<TRect>{CellRect(0, 1, 2)});
+    Peer().ClearLogs();
+    Key(VK_RIGHT, THeadlessDesktop::ModShift);
+    EXPECT_EQ(Inversions(), std::vector<TRect>{CellRect(0, 2, 3)});
+    Peer().ClearLogs();
+    Key(VK_LEFT, THeadlessDesktop::ModShift);
+    EXPECT_EQ(Inversions(), std::vector<TRect>{CellRect(0, 2, 3)}) << "shrinking inverts the cell back";
+    Peer().ClearLogs();
+    Key(VK_DOWN, THeadlessDesktop::ModShift);
+    EXPECT_EQ(Inversions(), (std::vector<TRect>{CellRect(0, 2, 7), CellRect(1, 0, 2)}))
+        << "a selected line end shows as one cell";
+    EXPECT_TRUE(Peer().Invalidations().empty()) << "no repaint was needed";
+}
+
+TEST_F(Painting, PaintRedrawsTheSelectionInverted)
+{
+    Load("abcdef\n");
+    Edit->SetSelection(0, 4, 0, 1);
+    Peer().ClearLogs();
+    Edit->Invalidate();
+    Edit->UpdateWindow();
+    std::vector<TRect> inverted;
+    for (const TDrawCall& call : Peer().Drawing())
+        if (call.Kind == TDrawCall::TKind::InvertRect && call.Painting)
+            inverted.push_back(call.Rect);
+    EXPECT_EQ(inverted, std::vector<TRect>{CellRect(0, 1, 4)});
+}
+
+TEST_F(Painting, LineSpacingAndStylesApply)
+{
+    TTextStyle style;
+    style.Flags = TTextStyle::AllValid;
+    style.TextColor = MakeRGB(1, 2, 3);
+    style.BackColor = MakeRGB(4, 5, 6);
+    style.MarginX = 7;
+    style.MarginY = 9;
+    style.TabSize = 5;
+    style.FaceName = "Courier New";
+    style.FontSize = 9;
+    style.LineSpacing = 3;
+    Edit->ApplyStyle(style);
+    EXPECT_EQ(Edit->FontHeight, 12);
+    EXPECT_EQ(Edit->LineHeight, 16);
+    EXPECT_EQ(Edit->LeftMargin, 7);
+    EXPECT_EQ(Edit->TabSize, 5);
+    TTextStyle back;
+    Edit->GetStyle(back);
+    EXPECT_EQ(back.Flags, 31u);
+    EXPECT_EQ(back.FontSize, 9);
+    EXPECT_EQ(back.LineSpacing, 3);
+    EXPECT_EQ(back.MarginY, 9);
+
+    style.Flags = TTextStyle::FontValid;
+    Edit->ApplyStyle(style);
+    EXPECT_EQ(Edit->LineHeight, Edit->FontHeight) << "a style without the spacing group has none";
+    EXPECT_EQ(Edit->TextColor, MakeRGB(1, 2, 3)) << "groups that are not valid stay";
+}
+
+TEST_F(Painting, AFontThatCannotBeMeasuredKeepsTheOldOne)
+{
+    Desktop.FailFontMetrics("Broken Face");
+    TTextStyle style;
+    style.Flags = TTextStyle::FontValid;
+    style.FaceName = "Broken Face";
+    style.FontSize = 20;
+    const int width = Edit->CharWidth;
+    EXPECT_THROW(
+        {
+            try {
+                Edit->ApplyStyle(style);
+            } catch (const std::runtime_error& e) {
+                EXPECT_STREQ(e.what(), "Unable to get font metrics");
+                throw;
+            }
+        },
+        std::runtime_error);
+    EXPECT_EQ(Edit->CharWidth, width);
+    ASSERT_NE(Edit->Font, nullptr);
+    EXPECT_EQ(Edit->Font->FaceName(), "Courier New");
+    EXPECT_EQ(Edit->FaceName, "Courier New");
+}
+
+}  // namespace
