@@ -1,0 +1,12 @@
+// The benchmark's generated inputs: log-like lines of 20 to 140 printable
+// characters (LF or CR LF), and paragraphs of 2,000 characters for wrapping.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+enum class TInputKind { LogLf, LogCrLf, Paragraphs };
+
+// Writes about `bytes` bytes of the kind to path (reused when it exists
+// with the right size).
+void MakeInputFile(const std::string& path, TInputKind kind, int64_t bytes);
