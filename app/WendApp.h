@@ -35,7 +35,8 @@ public:
 
     bool HelpUsed = false;
     bool HelpMode = false;
-    // The one editor window, owned by the main frame; null once it is gone.
+    // The one editor window, owned by the main frame and valid while it
+    // lives.
     THugeEdit* Editor = nullptr;
     bool DosMode = false;
     TIniInfo Settings;

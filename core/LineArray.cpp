@@ -119,6 +119,7 @@ void THELineArray::Split(TRowIndex row, size_t at)
         return;
     Reserve(size_t(Count) + 1);
     Insert(row + 1, TRow::CutTail(Rows[row], at));
+    Invalidate(row);
 }
 
 void THELineArray::JoinNext(TRowIndex row)

@@ -105,7 +105,7 @@ void TRow::Reserve(size_t newSize)
     CheckLength(newSize);
     if (!Bits || IsView()) {
         std::string_view old = View();
-        THeap* heap = Allocate(GrownCapacity(newSize));
+        THeap* heap = Allocate(GrownCapacity(std::max(newSize, old.size())));
         std::memcpy(heap->Base(), old.data(), old.size());
         heap->Size = uint32_t(old.size());
         Bits = reinterpret_cast<uint64_t>(heap);

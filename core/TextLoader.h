@@ -18,12 +18,18 @@ struct TLoadOptions {
     bool WordWrap = false;
     int WindowCols = 80;  // below 1 counts as 1
     int TabSize = 3;
+    // How much is read at a time, the size of the text blocks (0: sized
+    // from the input), and the longest text accepted; tests make them small.
+    size_t ReadBlockSize = size_t(4) << 20;
+    size_t TextBlockSize = 0;
+    int64_t MaxLength = MaxDocumentLength;
 };
 
 enum class TLoadResult {
     Ok,
     CannotOpen,  // the input could not be opened: the rows are as for an empty file
-    TooLarge,    // the text would exceed MaxDocumentLength: nothing was stored
+    TooLarge,    // the text would exceed MaxDocumentLength: nothing of it was stored,
+                 // the rows are as for an empty file
     ReadError,   // reading failed part-way: the rows read so far are kept
     Abandoned,   // the progress callback asked to stop: the rows read so far are kept
 };
@@ -32,8 +38,11 @@ enum class TLoadResult {
 class TTextInput {
 public:
     static TTextInput FromFile(const std::string& path);
+    // Takes over an open descriptor (a pipe, for instance).
+    static TTextInput FromDescriptor(int fd);
     static TTextInput FromMemory(std::string_view text);
     TTextInput(TTextInput&& other) noexcept;
+    TTextInput& operator=(TTextInput&&) = delete;
     ~TTextInput();
 
     bool IsOpen() const { return Fd >= 0 || IsMemory; }
@@ -61,10 +70,12 @@ using TLoadProgress = std::function<int(TRowIndex rowsStored)>;
 
 // Appends the rows read from input to lines (which the caller emptied).
 // windowRows: the window row count at the start (below 1 counts as 1).
+// Whatever the result, lines holds at least one row when LoadText returns.
 TLoadResult LoadText(THELineArray& lines, TTextInput& input, const TLoadOptions& options, int windowRows,
                      const TLoadProgress& progress);
 
 // The wrapped reading rule for one line (its line feed included when it
-// has one): calls emit(start, length) for each row in order.
+// has one): calls emit(start, length) for each row in order. Reading
+// stops after a line feed, so text after one is not looked at.
 void CutLineForReading(std::string_view line, int windowCols, int tabSize,
                        const std::function<void(size_t start, size_t length)>& emit);

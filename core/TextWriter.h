@@ -1,5 +1,6 @@
 // Writing rows as a text file: each row exactly as stored, every line feed
-// written as carriage return and line feed, nothing else converted.
+// written as carriage return and line feed, nothing else converted (a NUL
+// character is written as a NUL character).
 #pragma once
 
 #include "core/LineArray.h"
@@ -7,7 +8,8 @@
 #include <cstddef>
 #include <string>
 
-// A buffered byte sink that turns each line feed into CR LF.
+// A byte sink. WriteRows hands it large blocks whose line ends are
+// converted already.
 class TTextOutput {
 public:
     virtual ~TTextOutput() = default;
@@ -15,16 +17,43 @@ public:
     virtual bool Write(const char* data, size_t n) = 0;
 };
 
-// Writes every row to output; false when a write failed.
+// Writes to an open descriptor, which stays the caller's.
+class TDescriptorOutput : public TTextOutput {
+public:
+    explicit TDescriptorOutput(int fd) : Fd(fd) {}
+    bool Write(const char* data, size_t n) override;
+    // The errno of the failed write, or 0.
+    int Error() const { return Errno; }
+
+private:
+    int Fd;
+    int Errno = 0;
+};
+
+// Collects the bytes in a string.
+class TStringOutput : public TTextOutput {
+public:
+    bool Write(const char* data, size_t n) override
+    {
+        Text.append(data, n);
+        return true;
+    }
+    std::string Text;
+};
+
+// Writes every row to output; false when a write failed. With crlf false
+// line feeds are written as they are.
 bool WriteRows(const THELineArray& lines, TTextOutput& output, bool crlf = true);
 
 // Saves rows to path without ever destroying the old file: the text goes to
 // a temporary file in the same folder, is flushed to disk and renamed over
-// the target (keeping its permissions; a symbolic link is followed). On
-// failure the old file is untouched and errorText says why.
+// the target (keeping its permissions; a symbolic link is followed and the
+// file it names is replaced). On failure the old file is untouched and
+// errorText says what failed and why.
 bool SaveRowsToFile(const THELineArray& lines, const std::string& path, std::string& errorText);
 
 // Copies the text (line ends as single line feeds) into buffer of size
 // characters and terminates it; returns the characters written before the
-// terminator. Text that does not fit is cut.
+// terminator. Text that does not fit is cut; nothing is written when size
+// is 0.
 size_t CopyRowsToBuffer(const THELineArray& lines, char* buffer, size_t size);

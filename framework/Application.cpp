@@ -102,7 +102,8 @@ bool TApplication::ProcessAppMsg(const TMsg& msg)
         return false;
     TCommandEnabler enabler(id);
     RouteEnable(enabler);
-    RouteCommand(id);
+    if (enabler.IsEnabled())
+        RouteCommand(id);
     return true;
 }
 

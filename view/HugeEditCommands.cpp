@@ -3,10 +3,14 @@
 #include "core/HugeEdit.h"
 
 #include "app/CommandIds.h"
+#include "framework/Clipboard.h"
 
 const TResponseTable<THugeEdit> THugeEdit::Responses{
     {CM_EDITUNDO, &THugeEdit::CmEditUndo, &THugeEdit::CeEditUndo},
     {CM_EDITREDO, &THugeEdit::CmEditRedo, &THugeEdit::CeEditRedo},
+    {CM_EDITCUT, &THugeEdit::CmEditCut, &THugeEdit::CeSelection},
+    {CM_EDITCOPY, &THugeEdit::CmEditCopy, &THugeEdit::CeSelection},
+    {CM_EDITPASTE, &THugeEdit::CmEditPaste, &THugeEdit::CeEditPaste},
     {CM_EDITDELETE, &THugeEdit::CmEditDelete, nullptr},
 };
 
@@ -19,11 +23,33 @@ bool THugeEdit::EvCommandEnable(TCommandEnabler& enabler)
     return Responses.Enable(*this, enabler) || TWindow::EvCommandEnable(enabler);
 }
 
-void THugeEdit::CeEditPaste(TCommandEnabler& ce) { ce.Enable(false); }
+void THugeEdit::CeEditPaste(TCommandEnabler& ce) { ce.Enable(ClipboardHasText()); }
 
-void THugeEdit::Copy() {}
+// The selection with every line end as CR LF; soft row ends add nothing, so
+// a wrapped paragraph comes out as one line.
+void THugeEdit::Copy()
+{
+    if (!HasSelection)
+        return;
+    TRowIndex r1 = AnchorRow, c1 = AnchorCol, r2 = CaretRow, c2 = CaretCol;
+    if (r2 < r1 || (r1 == r2 && c2 < c1))
+        std::swap(r1, r2), std::swap(c1, c2);
+    const std::string text = SelectedText(r1, c1, r2, c2);
+    std::string clip;
+    clip.reserve(text.size() + text.size() / 32);
+    for (char c : text) {
+        if (c == '\n')
+            clip.push_back('\r');
+        clip.push_back(c);
+    }
+    SetClipboardText(clip);
+}
 
-void THugeEdit::Paste() {}
+void THugeEdit::Paste()
+{
+    if (ClipboardHasText())
+        InsertText(GetClipboardText());
+}
 
 void THugeEdit::Cut()
 {

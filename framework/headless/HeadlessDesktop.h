@@ -116,6 +116,12 @@ public:
     void FailFontMetrics(const std::string& face, bool fail = true);
     bool FontMetricsFail(const std::string& face) const;
 
+    // --- clipboard -------------------------------------------------------------------------
+    std::string& ClipboardText() { ClipboardSet = true; return Clipboard; }
+    bool ClipboardHolds() const { return ClipboardSet; }
+    const std::string& ClipboardContents() const { return Clipboard; }
+    void EmptyClipboard() { Clipboard.clear(); ClipboardSet = false; }
+
     // --- for the peers ----------------------------------------------------------------------
     void Register(THeadlessPeer& peer);
     // The window is gone: drops its focus, capture, caret and queued messages.
@@ -149,6 +155,8 @@ private:
     bool RightDown = false;
     THeadlessDialogs DialogScript;
     std::vector<std::string> FailingFaces;
+    std::string Clipboard;
+    bool ClipboardSet = false;
 
     bool CanDispatch() const { return !Queue.empty() && !QuitPending; }
     void DispatchNext();

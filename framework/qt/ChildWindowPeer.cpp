@@ -1,6 +1,7 @@
 #include "framework/qt/ChildWindowPeer.h"
 
 #include "framework/Platform.h"
+#include "framework/qt/FileDrop.h"
 #include "framework/qt/Geometry.h"
 #include "framework/qt/GuardedCall.h"
 #include "framework/qt/PlatformContext.h"
@@ -10,19 +11,32 @@
 #include <QPainter>
 #include <QScrollBar>
 
+namespace {
+
+// A child window lives in its parent's client area; one without a created
+// parent is a top-level window.
+QWidget* ParentWidgetOf(const TWindow& window)
+{
+    const QtWindowPeer* parent = QtWindowPeer::Of(window.GetParent());
+    return parent ? &parent->ClientArea() : nullptr;
+}
+
+}  // namespace
+
 ChildWindowPeer::ChildWindowPeer(TWindow& window)
-    : QtWindowPeer(window), Container(new QWidget(QtWindowPeer::Of(window.GetParent())
-                                                      ? &QtWindowPeer::Of(window.GetParent())->ClientArea()
-                                                      : nullptr)),
+    : QtWindowPeer(window), Container(new QWidget(ParentWidgetOf(window))),
       Client(new ClientWidget(*this, Container.get())), Pixels([this](const QRect& rect) { Blit(rect); })
 {
     BuildBars();
     LinkScrollBars(Bars[SB_HORZ], Bars[SB_VERT], Client);
-    Client->setAcceptDrops(window.Attr.ExStyle & WS_EX_ACCEPTFILES);
+    if (window.Attr.ExStyle & WS_EX_ACCEPTFILES)
+        FileDrop::AcceptFiles(*Client, *Client);
     ApplyAttributes();
     Pixels.Resize(Client->size(), Platform::ScreenLogPixelsY());
-    if (window.GetParent())
+    if (QtWindowPeer* parent = QtWindowPeer::Of(window.GetParent())) {
         Container->show();
+        parent->ChildAdded();
+    }
 }
 
 ChildWindowPeer::~ChildWindowPeer()
@@ -97,17 +111,19 @@ QRegion ChildWindowPeer::PaintInvalid()
 }
 
 // The caret is the inverse of the image under it, drawn over the blit.
-void ChildWindowPeer::PaintClient(QWidget& client, const QRegion& region)
+void ChildWindowPeer::PaintClient(const QRegion& region)
 {
     PaintInvalid();
-    QPainter painter(&client);
+    QPainter painter(Client);
     const QImage& image = Pixels.Image();
     for (const QRect& rect : region)
         painter.drawImage(rect.topLeft(), image, rect);
     const Caret& caret = PlatformContext::Get().TheCaret();
-    if (!caret.IsDrawnIn(*this))
-        return;
+    // A caret scrolled out of view has no area here (and copying an empty
+    // area would copy the whole image).
     const QRect area = caret.Rect().intersected(image.rect());
+    if (!caret.IsDrawnIn(*this) || area.isEmpty())
+        return;
     QImage under = image.copy(area);
     under.invertPixels();
     painter.drawImage(area.topLeft(), under);
@@ -118,7 +134,15 @@ void ChildWindowPeer::ClientResized(QSize size)
 {
     Pixels.Resize(size, Platform::ScreenLogPixelsY());
     Blit(Pixels.Bounds());
-    DispatchMsg(TMsg{&Window(), WM_SIZE, SIZE_RESTORED, intptr_t(MakeLParam(size.width(), size.height()))});
+    DispatchMsg(TMsg{&Window(), WM_SIZE, SizeType(), intptr_t(MakeLParam(size.width(), size.height()))});
+}
+
+// Losing the focus cancels a capture, as the window system's deactivation
+// does; a drag loop whose button release went elsewhere ends with it.
+void ChildWindowPeer::FocusLost()
+{
+    if (HasCapture())
+        ReleaseCapture();
 }
 
 void ChildWindowPeer::RefreshCaretArea(const QRect& rect) { Client->update(rect); }

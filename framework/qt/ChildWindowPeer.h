@@ -30,8 +30,9 @@ public:
     bool HasFocus() const override { return Client->IsFocused(); }
 
     // From the client widget.
-    void PaintClient(QWidget& client, const QRegion& region);
+    void PaintClient(const QRegion& region);
     void ClientResized(QSize size);
+    void FocusLost();
 
 protected:
     void RefreshCaretArea(const QRect& rect) override;

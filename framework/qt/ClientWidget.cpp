@@ -2,13 +2,12 @@
 
 #include "framework/Platform.h"
 #include "framework/qt/ChildWindowPeer.h"
-#include "framework/qt/FileDrop.h"
 #include "framework/qt/KeyInput.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QDragEnterEvent>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -35,7 +34,8 @@ ClientWidget::ClientWidget(ChildWindowPeer& peer, QWidget* parent) : QWidget(par
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAttribute(Qt::WA_InputMethodEnabled, false);
+    // Dead keys and compose sequences arrive from the input method.
+    setAttribute(Qt::WA_InputMethodEnabled, true);
     // Focus that went from a menu to another widget never comes back here.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FollowFocus(now); });
 }
@@ -58,7 +58,7 @@ bool ClientWidget::event(QEvent* event)
 void ClientWidget::paintEvent(QPaintEvent* event)
 {
     if (Peer)
-        Peer->PaintClient(*this, event->region());
+        Peer->PaintClient(event->region());
 }
 
 void ClientWidget::resizeEvent(QResizeEvent*)
@@ -72,6 +72,8 @@ void ClientWidget::SetFocused(bool focused)
     if (focused == Focused)
         return;
     Focused = focused;
+    if (!focused && Peer)
+        Peer->FocusLost();
     if (TWindow* window = TargetWindow())
         DispatchMsg(TMsg{window, focused ? WM_SETFOCUS : WM_KILLFOCUS, 0, 0});
 }
@@ -93,6 +95,15 @@ void ClientWidget::focusOutEvent(QFocusEvent* event)
 void ClientWidget::keyPressEvent(QKeyEvent* event) { KeyInput::Press(*this, *event); }
 
 void ClientWidget::keyReleaseEvent(QKeyEvent* event) { KeyInput::Release(*this, *event); }
+
+void ClientWidget::inputMethodEvent(QInputMethodEvent* event) { KeyInput::Commit(*this, event->commitString()); }
+
+QVariant ClientWidget::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    if (query == Qt::ImEnabled)
+        return true;
+    return QWidget::inputMethodQuery(query);
+}
 
 // The capture loop of a drag runs inside WM_LBUTTONDOWN; the toolkit's
 // implicit grab sends it the moves and the release meanwhile.
@@ -131,21 +142,3 @@ void ClientWidget::wheelEvent(QWheelEvent* event) { Wheel.Send(*this, *event); }
 // The toolkit's own context-menu events are not used: the right button and
 // the context-menu key make WM_CONTEXTMENU themselves.
 void ClientWidget::contextMenuEvent(QContextMenuEvent* event) { event->accept(); }
-
-void ClientWidget::dragEnterEvent(QDragEnterEvent* event)
-{
-    if (FileDrop::CarriesFiles(event->mimeData()))
-        event->acceptProposedAction();
-}
-
-void ClientWidget::dragMoveEvent(QDragMoveEvent* event)
-{
-    if (FileDrop::CarriesFiles(event->mimeData()))
-        event->acceptProposedAction();
-}
-
-void ClientWidget::dropEvent(QDropEvent* event)
-{
-    event->acceptProposedAction();
-    FileDrop::Deliver(*this, *event);
-}

@@ -5,12 +5,14 @@
 #include "framework/qt/InputTarget.h"
 
 class QMimeData;
-class QDropEvent;
+class QWidget;
 
 namespace FileDrop {
 
-// True when the drag carries at least one local file.
+// True when a drag carries at least one local file.
 bool CarriesFiles(const QMimeData* data);
-void Deliver(const InputTarget& target, const QDropEvent& event);
+
+// Lets widget take drops of local files for target (the widget itself).
+void AcceptFiles(QWidget& widget, const InputTarget& target);
 
 }  // namespace FileDrop

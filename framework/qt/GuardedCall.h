@@ -4,7 +4,6 @@
 #pragma once
 
 #include <exception>
-#include <functional>
 
 void ReportHandlerError(const std::exception& error);
 

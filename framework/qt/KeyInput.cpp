@@ -1,10 +1,12 @@
 #include "framework/qt/KeyInput.h"
 
 #include "framework/Platform.h"
+#include "framework/qt/CodePage.h"
 #include "framework/qt/KeyTranslation.h"
 #include "framework/qt/PlatformContext.h"
 
 #include <QKeyEvent>
+#include <QList>
 
 namespace KeyInput {
 namespace {
@@ -84,6 +86,18 @@ void Release(const InputTarget& target, const QKeyEvent& event)
     if (vk == 0 || event.isAutoRepeat() || !window)
         return;
     DispatchMsg(TMsg{window, IsSystem(vk, event) ? WM_SYSKEYUP : WM_KEYUP, vk, KeyTranslation::KeyUpLParam(AltHeld(event))});
+}
+
+void Commit(const InputTarget& target, const QString& text)
+{
+    for (const char32_t ch : text.toUcs4()) {
+        const int code = CodePage::Windows1252Byte(ch);
+        TWindow* window = target.TargetWindow();
+        if (!window)
+            return;
+        if (code >= 0)
+            DispatchMsg(TMsg{window, WM_CHAR, uintptr_t(code), KeyTranslation::KeyDownLParam(false, false)});
+    }
 }
 
 }  // namespace KeyInput

@@ -6,10 +6,14 @@
 #include "framework/qt/InputTarget.h"
 
 class QKeyEvent;
+class QString;
 
 namespace KeyInput {
 
 void Press(const InputTarget& target, const QKeyEvent& event);
 void Release(const InputTarget& target, const QKeyEvent& event);
+// Text an input method composed (a dead key and a letter): one WM_CHAR per
+// character that has a Windows byte.
+void Commit(const InputTarget& target, const QString& text);
 
 }  // namespace KeyInput

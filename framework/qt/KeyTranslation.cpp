@@ -3,6 +3,8 @@
 #include "framework/Types.h"
 #include "framework/qt/CodePage.h"
 
+#include <QList>
+
 namespace KeyTranslation {
 namespace {
 

@@ -4,7 +4,15 @@
 #include "framework/qt/KeyTranslation.h"
 
 #include <QCoreApplication>
+#include <QEventPoint>
 #include <QKeyEvent>
+
+namespace {
+
+// The mouse buttons' virtual keys.
+enum : unsigned { VK_LBUTTON = 1, VK_RBUTTON = 2, VK_MBUTTON = 4 };
+
+}  // namespace
 
 KeyboardState::KeyboardState() { QCoreApplication::instance()->installEventFilter(this); }
 
@@ -41,8 +49,13 @@ void KeyboardState::Follow(const QEvent& event)
     Down.set(VK_SHIFT, modifiers & Qt::ShiftModifier);
     Down.set(VK_CONTROL, modifiers & Qt::ControlModifier);
     Down.set(VK_MENU, modifiers & Qt::AltModifier);
-    if (!key)
+    if (!key) {
+        const Qt::MouseButtons buttons = static_cast<const QSinglePointEvent&>(event).buttons();
+        Down.set(VK_LBUTTON, buttons & Qt::LeftButton);
+        Down.set(VK_RBUTTON, buttons & Qt::RightButton);
+        Down.set(VK_MBUTTON, buttons & Qt::MiddleButton);
         return;
+    }
     // The modifier keys' own events may carry the state from before them.
     const auto& k = static_cast<const QKeyEvent&>(event);
     const unsigned vk = KeyTranslation::VirtualKey(k.key());

@@ -1,7 +1,8 @@
 // What GetKeyState reports: an application-wide event filter follows the
-// keys going down and up and the modifiers of every input event, so the
-// state is that of the event being handled, as with the window system's
-// queue. The Insert toggle is kept here since X11 has no Insert lock.
+// keys going down and up, and the modifiers and mouse buttons of every
+// input event, so the state is that of the event being handled, as with
+// the window system's queue. The Insert toggle is kept here since X11 has
+// no Insert lock.
 #pragma once
 
 #include <QObject>

@@ -9,6 +9,7 @@
 #include "framework/qt/KeyboardState.h"
 #include "framework/qt/MessageLoop.h"
 #include "framework/qt/MessageQueue.h"
+#include "framework/qt/WindowActivation.h"
 
 #include <QApplication>
 
@@ -39,6 +40,7 @@ private:
     std::unique_ptr<MessageLoop> Pump;
     std::unique_ptr<KeyboardState> KeyState;
     std::unique_ptr<Caret> SystemCaret;
+    std::unique_ptr<WindowActivation> Activation;
     std::unique_ptr<QObject> SessionWatch;
     std::unique_ptr<TFont> DefaultFont;
 

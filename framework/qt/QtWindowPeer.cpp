@@ -134,6 +134,16 @@ void QtWindowPeer::ReleaseCapture()
         ClientArea().releaseMouse();
 }
 
+unsigned QtWindowPeer::SizeType() const
+{
+    const QWidget& widget = Widget();
+    if (!widget.isWindow())
+        return SIZE_RESTORED;
+    if (widget.isMinimized())
+        return SIZE_MINIMIZED;
+    return widget.isMaximized() ? SIZE_MAXIMIZED : SIZE_RESTORED;
+}
+
 bool QtWindowPeer::ButtonHeld() const { return QGuiApplication::mouseButtons() != Qt::NoButton; }
 
 void QtWindowPeer::SetCursor(TCursorKind kind) { ClientArea().setCursor(ShapeOf(kind)); }

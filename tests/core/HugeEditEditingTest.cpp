@@ -95,6 +95,7 @@ TEST_F(Editing, ClearAllLeavesOneLineEnd)
     Edit->Undo();
     EXPECT_EQ(Rows(), (TRows{"ab\n", "cd\n"}));
 
+    Edit->Modified = false;
     Edit->NewDocument();
     EXPECT_FALSE(Edit->Modified);
     Edit->SetSelectionOffsets(0, EndOfDocument);

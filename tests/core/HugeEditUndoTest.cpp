@@ -119,7 +119,7 @@ TEST_F(UndoRedo, RecordsSurviveRewrapping)
     Load("one two three four five six seven eight nine ten\n");
     Edit->SetWordWrap(true);
     Edit->SetCaretOffset(14);
-    Type("XYZ ");
+    Edit->InsertText("XYZ ");  // one edit
     const std::string edited = Text();
     SizeInCells(12, 10);
     Edit->Undo();

@@ -171,7 +171,9 @@ INSTANTIATE_TEST_SUITE_P(
                       TEnableCase{"an answer needs no handler", false, false, TAnswer::Enabled, TAnswer::None, true},
                       TEnableCase{"the first answer stands", false, true, TAnswer::Disabled, TAnswer::Enabled, false},
                       TEnableCase{"a check mark is no answer", false, true, TAnswer::None, TAnswer::CheckOnly, true},
-                      TEnableCase{"a check mark without handler", false, false, TAnswer::CheckOnly, TAnswer::None, false}));
+                      TEnableCase{"a check mark without handler", false, false, TAnswer::CheckOnly, TAnswer::None, false},
+                      // The first object with an enabler ends the asking; then the handler rule decides.
+                      TEnableCase{"a check mark ends the asking", false, true, TAnswer::CheckOnly, TAnswer::Disabled, true}));
 
 TEST_F(CommandRouteTest, ExitIsEnabled) { EXPECT_TRUE(Query(CM_EXIT).IsEnabled()); }
 

@@ -191,6 +191,16 @@ TEST_F(ScrollerTest, LargeRangesMapProportionally)
         EXPECT_NEAR(Scroller->YRangeValue(Scroller->YScrollValue(row)), row, 100000 / 32767 + 1);
 }
 
+TEST_F(ScrollerTest, LargeRangeMappingRoundsToTheNearest)
+{
+    Scroller->SetRange(50, 100000);
+    // 16384 * 100000 / 32767 = 50001.5..., 50000 * 32767 / 100000 = 16383.5
+    EXPECT_EQ(Scroller->YRangeValue(16384), 50002);
+    EXPECT_EQ(Scroller->YScrollValue(50000), 16384);
+    EXPECT_EQ(Scroller->YRangeValue(1), 3);  // 3.05...
+    EXPECT_EQ(Scroller->YScrollValue(2), 1);  // 0.65...
+}
+
 TEST_F(ScrollerTest, DraggingTheThumbOfALargeRangeScrollsToTheMappedRow)
 {
     Scroller->SetRange(50, 100000);

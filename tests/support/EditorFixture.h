@@ -80,10 +80,13 @@ protected:
                 (row - int(Edit->Scroller->YPos)) * Edit->LineHeight + Edit->TopMargin + Edit->LineHeight / 2};
     }
 
+public:
     struct TPos {
         TRowIndex Row, Col;
         friend bool operator==(const TPos&, const TPos&) = default;
     };
+
+protected:
     TPos Caret() const { return {Edit->CaretRow, Edit->CaretCol}; }
     TPos Anchor() const { return {Edit->AnchorRow, Edit->AnchorCol}; }
 

@@ -1,0 +1,278 @@
+#include "core/Reflow.h"
+
+#include "core/DisplayColumn.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr size_t None = size_t(-1);
+
+bool IsBreakOrLineEnd(char c)
+{
+    return IsWrapBreak(c) || c == '\n';
+}
+
+size_t FindLineEnd(const TRow& row, size_t from)
+{
+    if (from >= row.size())
+        return None;
+    const void* found = std::memchr(row.data() + from, '\n', row.size() - from);
+    return found ? size_t(static_cast<const char*>(found) - row.data()) : None;
+}
+
+// The smallest k with DisplayColumn(text, k) >= target (text.size() when
+// even the whole text stays below it).
+size_t PrefixReaching(std::string_view text, int64_t target, int tabSize)
+{
+    const int64_t tab = EffectiveTabSize(tabSize);
+    int64_t width = 0;
+    for (size_t k = 0; k < text.size(); ++k) {
+        if (width >= target)
+            return k;
+        width = text[k] == '\t' ? (width + tab) / tab * tab : width + 1;
+    }
+    return text.size();
+}
+
+// --- the unwrapped pass -------------------------------------------------------
+
+TRowIndex UnwrappedPass(THELineArray& lines, TRowIndex row, size_t col, bool toEnd)
+{
+    TRowIndex firstChanged = -1;
+    THELineArray::TCursor cursor(lines, row);
+    size_t from = col;
+    // Whether the characters before `from` are known to hold no line end,
+    // so that joining rows does not rescan what was searched already.
+    bool clean = col == 0;
+    while (cursor.Valid()) {
+        TRow& current = cursor.Row();
+        size_t length = current.size();
+        size_t lineEnd = FindLineEnd(current, std::min(from, length));
+        if (lineEnd != None && lineEnd + 1 < length) {
+            cursor.InsertNext(TRow::CutTail(current, lineEnd + 1));
+            cursor.Advance();
+            if (firstChanged < 0)
+                firstChanged = cursor.Index();
+        } else if (lineEnd != None) {
+            if (!toEnd)
+                break;
+            cursor.Advance();
+        } else if (cursor.HasNext()) {
+            TRow::Join(current, cursor.Next());
+            cursor.EraseNext();
+            if (firstChanged < 0)
+                firstChanged = cursor.Index() + 1;
+            from = clean ? length : 0;
+            clean = true;
+            continue;
+        } else {
+            break;
+        }
+        from = 0;
+        clean = true;
+    }
+    return firstChanged;
+}
+
+// --- the wrapped pass ---------------------------------------------------------
+
+class TWrappedPass {
+public:
+    TWrappedPass(THELineArray& lines, TRowIndex start, size_t col, int pending, bool toEnd, const TReflowParams& params)
+        : Cursor(lines, start),
+          Width(std::max(1, params.WindowCols)),
+          TabSize(params.TabSize),
+          ToEnd(toEnd),
+          Pending(pending),
+          Col(col)
+    {
+    }
+
+    TRowIndex Run()
+    {
+        while (Cursor.Valid() && Step()) {
+        }
+        Cursor.Finish();
+        return FirstChanged;
+    }
+
+private:
+    THELineArray::TCursor Cursor;
+    const int Width;
+    const int TabSize;
+    const bool ToEnd;
+    int Pending;
+    size_t Col;
+    // The characters of the current row from Col up to ScanFrom are known
+    // to hold no line end, and NextScanFrom says the same of the next row:
+    // cutting a very long row into many rows then stays linear.
+    size_t ScanFrom = 0;
+    size_t NextScanFrom = 0;
+    TRowIndex FirstChanged = -1;
+
+    void Changed()
+    {
+        if (FirstChanged < 0)
+            FirstChanged = Cursor.Index();
+    }
+
+    void MoveOn()
+    {
+        Cursor.Advance();
+        Col = 0;
+        ScanFrom = NextScanFrom;
+        NextScanFrom = 0;
+    }
+
+    bool Step();
+    bool EraseEmptyRow();
+    void SplitTooWide(TRow& row, size_t lineEnd);
+    bool TakeUp(TRow& row, int rowWidth);
+};
+
+// Examines the current row once; false ends the pass.
+bool TWrappedPass::Step()
+{
+    TRow& row = Cursor.Row();
+    if (row.empty())
+        return EraseEmptyRow();
+    const size_t length = row.size();
+    const size_t lineEnd = FindLineEnd(row, std::max(Col, ScanFrom));
+    if (lineEnd != None)
+        ++Pending;
+    if (lineEnd != None && lineEnd + 1 < length) {
+        Changed();
+        Cursor.InsertNext(TRow::CutTail(row, lineEnd + 1));
+        ScanFrom = Col == 0 ? lineEnd : 0;
+        Col = 0;
+        return true;
+    }
+    // Only comparisons with the width follow, so a long row is measured
+    // no further than one column past it.
+    const int width = DisplayColumn(row.View(), std::min(length, size_t(Width) + 1), TabSize);
+    const char last = row.back();
+    if (last == '\n' && width < Width) {
+        --Pending;
+        if (!ToEnd && Pending <= 0)
+            return false;
+        MoveOn();
+        return true;
+    }
+    if (!IsBreakOrLineEnd(last) && Cursor.HasNext()) {
+        Changed();
+        ScanFrom = length;
+        TRow::Join(row, Cursor.Next());
+        Cursor.EraseNext();
+        return true;
+    }
+    if (width > Width)
+        SplitTooWide(row, lineEnd);
+    else if (width < Width)
+        return TakeUp(row, width);
+    MoveOn();
+    return true;
+}
+
+bool TWrappedPass::EraseEmptyRow()
+{
+    if (Cursor.Size() == 1)
+        return false;
+    Changed();
+    Cursor.EraseRow();
+    Col = 0;
+    ScanFrom = NextScanFrom;
+    NextScanFrom = 0;
+    return true;
+}
+
+void TWrappedPass::SplitTooWide(TRow& row, size_t lineEnd)
+{
+    const size_t length = row.size();
+    const size_t k = std::min(PrefixReaching(row.View(), int64_t(Width) - 1, TabSize), length - 1);
+    size_t found = None;
+    for (size_t i = k + 1; i-- > 0;) {
+        if (IsWrapBreak(row[i])) {
+            found = i;
+            break;
+        }
+    }
+    for (size_t i = k + 1; found == None && i < length; ++i) {
+        if (IsWrapBreak(row[i]))
+            found = i;
+    }
+    if (found == None || found + 1 >= length)
+        return;
+    const size_t cut = found + 1;
+    Changed();
+    if (!Cursor.HasNext())
+        Cursor.InsertNext(TRow());
+    if (length - cut > size_t(Width) || row.back() == '\n') {
+        // What is known of this row's line ends holds for its tail.
+        size_t knownClean = (lineEnd == None ? length : lineEnd);
+        Cursor.InsertNext(TRow::CutTail(row, cut));
+        NextScanFrom = cut >= Col ? knownClean - cut : 0;
+    } else {
+        TRow::MoveTail(row, cut, Cursor.Next());
+    }
+}
+
+bool TWrappedPass::TakeUp(TRow& row, int rowWidth)
+{
+    if (!Cursor.HasNext())
+        return false;
+    TRow& next = Cursor.Next();
+    if (next.empty()) {
+        MoveOn();
+        return true;
+    }
+    const int room = Width - rowWidth - 1;
+    size_t k = std::min(PrefixReaching(next.View(), room, TabSize), next.size() - 1);
+    // An edit can leave line ends inside the next row; none is taken up
+    // with characters after it, or this row would hold a line end inside.
+    if (const void* lineEnd = std::memchr(next.data(), '\n', k + 1))
+        k = size_t(static_cast<const char*>(lineEnd) - next.data());
+    size_t found = None;
+    for (size_t i = k + 1; i-- > 0;) {
+        if (IsBreakOrLineEnd(next[i])) {
+            found = i;
+            break;
+        }
+    }
+    if (found == None) {
+        MoveOn();
+        return true;
+    }
+    Changed();
+    ScanFrom = row.size();
+    TRow::MoveFront(row, next, found + 1);
+    if (next.empty())
+        Cursor.EraseNext();
+    else
+        MoveOn();
+    return true;
+}
+
+}  // namespace
+
+TRowIndex ReflowRows(THELineArray& lines, TRowIndex row, TRowIndex col, bool toEnd, const TReflowParams& params)
+{
+    if (lines.Size() == 0)
+        return -1;
+    row = std::clamp<TRowIndex>(row, 0, lines.Size() - 1);
+    size_t column = col < 0 ? 0 : size_t(col);
+    if (!params.WordWrap)
+        return UnwrappedPass(lines, row, column, toEnd);
+    // When the edit lies in the row's first word, that word may now fit on
+    // the row above: begin there.
+    std::string_view text = lines[row].View();
+    auto firstBreak = std::find_if(text.begin(), text.end(), IsBreakOrLineEnd);
+    int pending = 0;
+    if ((firstBreak == text.end() || size_t(firstBreak - text.begin()) >= column) && row != 0) {
+        --row;
+        column = 0;
+        pending = 1;
+    }
+    return TWrappedPass(lines, row, column, pending, toEnd, params).Run();
+}

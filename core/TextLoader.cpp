@@ -1,0 +1,407 @@
+#include "core/TextLoader.h"
+
+#include "core/DisplayColumn.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <limits>
+
+// --- input ----------------------------------------------------------------------
+
+TTextInput TTextInput::FromDescriptor(int fd)
+{
+    TTextInput input;
+    input.Fd = fd;
+    struct stat info;
+    if (fd >= 0 && fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        input.Size = info.st_size;
+        posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    }
+    return input;
+}
+
+TTextInput TTextInput::FromFile(const std::string& path)
+{
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        TTextInput input;
+        input.Errno = errno;
+        return input;
+    }
+    struct stat info;
+    if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+        close(fd);
+        TTextInput input;
+        input.Errno = EISDIR;
+        return input;
+    }
+    return FromDescriptor(fd);
+}
+
+TTextInput TTextInput::FromMemory(std::string_view text)
+{
+    TTextInput input;
+    input.IsMemory = true;
+    input.Memory = text;
+    input.Size = int64_t(text.size());
+    return input;
+}
+
+TTextInput::TTextInput(TTextInput&& other) noexcept
+    : Fd(other.Fd),
+      IsMemory(other.IsMemory),
+      Memory(other.Memory),
+      MemoryPos(other.MemoryPos),
+      Size(other.Size),
+      Errno(other.Errno)
+{
+    other.Fd = -1;
+}
+
+TTextInput::~TTextInput()
+{
+    if (Fd >= 0)
+        close(Fd);
+}
+
+long TTextInput::Read(char* buffer, size_t n)
+{
+    if (IsMemory) {
+        size_t count = std::min(n, Memory.size() - MemoryPos);
+        std::memcpy(buffer, Memory.data() + MemoryPos, count);
+        MemoryPos += count;
+        return long(count);
+    }
+    if (Fd < 0)
+        return 0;
+    n = std::min<size_t>(n, size_t(1) << 30);
+    for (;;) {
+        ssize_t got = read(Fd, buffer, n);
+        if (got >= 0)
+            return long(got);
+        if (errno != EINTR) {
+            Errno = errno;
+            return -1;
+        }
+    }
+}
+
+// --- the wrapped reading rule -------------------------------------------------------
+
+namespace {
+
+bool IsReadBreak(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r' || c == '-';
+}
+
+// Whether the display width of text stays below limit; if not, k is the
+// largest index with width(text, k) below it.
+bool FitsBelow(const char* text, size_t length, size_t limit, int tabSize, size_t& k)
+{
+    if (!std::memchr(text, '\t', length)) {
+        k = limit - 1;
+        return length < limit;
+    }
+    const size_t tab = size_t(EffectiveTabSize(tabSize));
+    size_t width = 0;
+    for (size_t i = 0; i < length; ++i) {
+        size_t next = text[i] == '\t' ? (width + tab) / tab * tab : width + 1;
+        if (next >= limit) {
+            k = i;
+            return false;
+        }
+        width = next;
+    }
+    return true;
+}
+
+// The rule for a line whose only line feed, if any, is its last character.
+// P, the pending text, is always line[start, end).
+template <class TEmit>
+void CutLine(std::string_view line, int windowCols, int tabSize, TEmit&& emit)
+{
+    const size_t width = size_t(std::max(1, windowCols));
+    const char* text = line.data();
+    const size_t n = line.size();
+    size_t start = 0;
+    size_t end = 0;
+    while (end < n || start < end) {
+        if (end == start || text[end - 1] != '\n')
+            end = std::min(n, std::max(end, start + width));
+        size_t k = 0;
+        if (FitsBelow(text + start, end - start, width, tabSize, k)) {
+            emit(start, end - start);
+            start = end;
+            continue;
+        }
+        size_t keep = k + 1;
+        while (keep > 0 && !IsReadBreak(text[start + keep - 1]))
+            --keep;
+        if (keep == 0) {
+            // A word wider than the window: the row runs on to the break
+            // character after it.
+            if (text[end - 1] != '\n') {
+                while (end < n && !IsReadBreak(text[end]))
+                    ++end;
+                end = std::min(n, end + 1);
+            }
+            keep = end - start;
+        }
+        emit(start, keep);
+        start += keep;
+        end = std::max(end, start);
+    }
+}
+
+}  // namespace
+
+void CutLineForReading(std::string_view line, int windowCols, int tabSize,
+                       const std::function<void(size_t start, size_t length)>& emit)
+{
+    size_t lineEnd = line.find('\n');
+    if (lineEnd != std::string_view::npos)
+        line = line.substr(0, lineEnd + 1);
+    CutLine(line, windowCols, tabSize, emit);
+}
+
+// --- the loader ---------------------------------------------------------------------
+
+namespace {
+
+class TLoader {
+public:
+    TLoader(THELineArray& lines, TTextInput& input, const TLoadOptions& options, int windowRows,
+            const TLoadProgress& progress)
+        : Lines(lines),
+          Arena(lines.Arena()),
+          Input(input),
+          Options(options),
+          Progress(progress),
+          ReadBlock(std::max<size_t>(options.ReadBlockSize, 1)),
+          WindowRows(std::max(windowRows, 1)),
+          Countdown(progress ? 0 : std::numeric_limits<int64_t>::max())
+    {
+        int64_t known = input.SizeHint();
+        TextBlock = options.TextBlockSize ? options.TextBlockSize
+                    : known >= 0          ? size_t(known) + ReadBlock + 1
+                                          : size_t(64) << 20;
+    }
+
+    TLoadResult Run();
+
+private:
+    THELineArray& Lines;
+    TTextArena& Arena;
+    TTextInput& Input;
+    const TLoadOptions& Options;
+    const TLoadProgress& Progress;
+    const size_t ReadBlock;
+    size_t TextBlock;
+    int WindowRows;
+    // Rows still to store before the next progress step.
+    int64_t Countdown;
+    TRowIndex Stored = 0;
+    bool Stopped = false;
+    bool InputEnded = false;
+    // The characters read so far, carriage returns left out.
+    int64_t TextLength = 0;
+    // The unfinished line: Pending characters at the arena's free area, or,
+    // once it is longer than a view, LongLine.
+    size_t Pending = 0;
+    TRow LongLine;
+    bool InLongLine = false;
+
+    size_t Clean(char* text, size_t n);
+    void TakeLines(char* base, size_t length, size_t searchFrom);
+    void FinishLastLine();
+    void StoreLine(const char* text, size_t length);
+    void StoreLongLine();
+    void StoreRow(TRow row);
+    bool ProgressStep();
+    TLoadResult TooLarge();
+};
+
+TLoadResult TLoader::Run()
+{
+    if (!Input.IsOpen()) {
+        Lines.Append(TRow("\n"));
+        return TLoadResult::CannotOpen;
+    }
+    if (Input.SizeHint() > Options.MaxLength)
+        return TooLarge();
+    TLoadResult result = TLoadResult::Ok;
+    while (!InputEnded && !Stopped) {
+        char* base = Arena.Reserve(ReadBlock, Pending, TextBlock);
+        long got = Input.Read(base + Pending, ReadBlock);
+        if (got <= 0) {
+            if (got < 0)
+                result = TLoadResult::ReadError;
+            break;
+        }
+        size_t length = Clean(base + Pending, size_t(got));
+        TextLength += int64_t(length);
+        if (TextLength > Options.MaxLength)
+            return TooLarge();
+        TakeLines(base, Pending + length, Pending);
+    }
+    if (!Stopped && (Pending || InLongLine)) {
+        if (TextLength + 1 > Options.MaxLength)
+            return TooLarge();
+        FinishLastLine();
+    }
+    if (Lines.Size() == 0)
+        Lines.Append(TRow("\n"));
+    return Stopped ? TLoadResult::Abandoned : result;
+}
+
+TLoadResult TLoader::TooLarge()
+{
+    LongLine = TRow();
+    Lines.Clear();
+    Lines.Append(TRow("\n"));
+    return TLoadResult::TooLarge;
+}
+
+// Ends the text at the first Ctrl-Z and drops every carriage return, in
+// place; returns the length left.
+size_t TLoader::Clean(char* text, size_t n)
+{
+    if (const void* eof = std::memchr(text, 0x1A, n)) {
+        n = size_t(static_cast<const char*>(eof) - text);
+        InputEnded = true;
+    }
+    char* out = static_cast<char*>(std::memchr(text, '\r', n));
+    if (!out)
+        return n;
+    const char* end = text + n;
+    const char* in = out + 1;
+    for (;;) {
+        const char* cr = static_cast<const char*>(std::memchr(in, '\r', size_t(end - in)));
+        const char* stop = cr ? cr : end;
+        std::memmove(out, in, size_t(stop - in));
+        out += stop - in;
+        if (!cr)
+            break;
+        in = cr + 1;
+    }
+    return size_t(out - text);
+}
+
+// Stores the complete lines of base[0, length); the characters before
+// searchFrom hold no line feed. Lines that are stored as views are moved
+// together at the front, so that their text is committed without gaps.
+void TLoader::TakeLines(char* base, size_t length, size_t searchFrom)
+{
+    char* line = base;
+    char* out = base;
+    char* const end = base + length;
+    char* search = base + searchFrom;
+    while (!Stopped) {
+        char* lineFeed = static_cast<char*>(std::memchr(search, '\n', size_t(end - search)));
+        if (!lineFeed)
+            break;
+        size_t size = size_t(lineFeed + 1 - line);
+        if (InLongLine) {
+            LongLine.Append({line, size});
+            InLongLine = false;
+            StoreLongLine();
+        } else if (!Options.WordWrap && size > TRow::MaxViewLength) {
+            StoreRow(TRow({line, size}));
+        } else {
+            if (out != line)
+                std::memmove(out, line, size);
+            StoreLine(out, size);
+            out += size;
+        }
+        line = search = lineFeed + 1;
+    }
+    Arena.Commit(size_t(out - base));
+    size_t rest = size_t(end - line);
+    Pending = 0;
+    if (Stopped)
+        return;
+    if (InLongLine || rest > TRow::MaxViewLength) {
+        LongLine.Append({line, rest});
+        InLongLine = true;
+        return;
+    }
+    if (out != line)
+        std::memmove(out, line, rest);
+    Pending = rest;
+}
+
+// The last line has no line feed: it gets one.
+void TLoader::FinishLastLine()
+{
+    ++TextLength;
+    if (InLongLine) {
+        LongLine.Append("\n");
+        InLongLine = false;
+        StoreLongLine();
+        return;
+    }
+    char* base = Arena.Reserve(1, Pending, TextBlock);
+    base[Pending] = '\n';
+    TakeLines(base, Pending + 1, Pending);
+}
+
+void TLoader::StoreLine(const char* text, size_t length)
+{
+    if (!Options.WordWrap) {
+        StoreRow(TRow::ViewOf(text, length));
+        return;
+    }
+    CutLine({text, length}, Options.WindowCols, Options.TabSize, [&](size_t start, size_t size) {
+        if (!Stopped)
+            StoreRow(TRow::ViewOf(text + start, size));
+    });
+}
+
+void TLoader::StoreLongLine()
+{
+    if (!Options.WordWrap) {
+        StoreRow(std::move(LongLine));
+        return;
+    }
+    // Its rows are views like any other, of a block of its own.
+    const char* text = Arena.StoreApart(LongLine.data(), LongLine.size());
+    size_t length = LongLine.size();
+    LongLine = TRow();
+    StoreLine(text, length);
+}
+
+void TLoader::StoreRow(TRow row)
+{
+    if (Countdown == 0 && !ProgressStep())
+        return;
+    Lines.Append(std::move(row));
+    ++Stored;
+    --Countdown;
+}
+
+// Taken when the rows stored are a multiple of the window row count.
+bool TLoader::ProgressStep()
+{
+    int rows = Progress(Stored);
+    if (rows <= 0) {
+        Stopped = true;
+        return false;
+    }
+    WindowRows = rows;
+    Countdown = rows - Stored % rows;
+    return true;
+}
+
+}  // namespace
+
+TLoadResult LoadText(THELineArray& lines, TTextInput& input, const TLoadOptions& options, int windowRows,
+                     const TLoadProgress& progress)
+{
+    return TLoader(lines, input, options, windowRows, progress).Run();
+}
