@@ -1,4 +1,5 @@
 #include "app/WendApp.h"
+#include "search/HugeEditSearch.h"
 
 #include "app/CommandIds.h"
 #include "app/SDIDecFrame.h"
@@ -42,7 +43,7 @@ TWendApp::~TWendApp()
 void TWendApp::InitMainWindow()
 {
     CmdShow = NormaliseShowState(CmdShow);
-    auto editor = std::make_unique<THugeEdit>();
+    auto editor = std::make_unique<THugeEditSearch>();
     Editor = editor.get();
     auto frame = std::make_unique<TSDIDecFrame>(nullptr, GetName(), std::move(editor), true);
     frame->Attr.ExStyle |= WS_EX_ACCEPTFILES;
