@@ -189,6 +189,9 @@ private:
     };
     TKeptSelection KeepSelection();
     void RestoreSelection(const TKeptSelection& kept);
+    void PlacementOf(TOffset offset, TRowIndex& row, TRowIndex& col) const;
+    void StoreCaret(TRowIndex row, TRowIndex col);
+    void StoreSelection(TRowIndex caretRow, TRowIndex caretCol, TRowIndex anchorRow, TRowIndex anchorCol);
     // Clamps a position by the caret rule.
     void ClampPosition(TRowIndex& row, TRowIndex& col) const;
     // Inverts the cells between the old and new caret when a move extends

@@ -111,13 +111,32 @@ void THugeEdit::ClampPosition(TRowIndex& row, TRowIndex& col) const
     }
 }
 
+// The position of an offset for placing the caret. The offset just after a
+// final line end has no row of its own; it stays after that line end on the
+// last row, so that an insertion there and its undo land after it.
+void THugeEdit::PlacementOf(TOffset offset, TRowIndex& row, TRowIndex& col) const
+{
+    PositionOf(offset, row, col);
+    if (Lines.Size() == 0 || row != Lines.Size() - 1)
+        return;
+    const TRow& last = Lines[row];
+    if (last.EndsWithLineEnd() && size_t(col) + 1 == last.size() && offset >= 0 &&
+        int64_t(offset) == Lines.StartOf(row) + int64_t(last.size()))
+        col = TRowIndex(last.size());
+}
+
 void THugeEdit::SetCaret(TRowIndex row, TRowIndex col)
+{
+    ClampPosition(row, col);
+    StoreCaret(row, col);
+}
+
+void THugeEdit::StoreCaret(TRowIndex row, TRowIndex col)
 {
     if (HasSelection) {
         InvertRange(CaretRow, CaretCol, AnchorRow, AnchorCol);
         HasSelection = false;
     }
-    ClampPosition(row, col);
     CaretRow = row;
     CaretCol = col;
     UpdateCaret(true);
@@ -125,11 +144,16 @@ void THugeEdit::SetCaret(TRowIndex row, TRowIndex col)
 
 void THugeEdit::SetSelection(TRowIndex caretRow, TRowIndex caretCol, TRowIndex anchorRow, TRowIndex anchorCol)
 {
+    ClampPosition(caretRow, caretCol);
+    ClampPosition(anchorRow, anchorCol);
+    StoreSelection(caretRow, caretCol, anchorRow, anchorCol);
+}
+
+void THugeEdit::StoreSelection(TRowIndex caretRow, TRowIndex caretCol, TRowIndex anchorRow, TRowIndex anchorCol)
+{
     if (HasSelection)
         InvertRange(CaretRow, CaretCol, AnchorRow, AnchorCol);
     HasSelection = true;
-    ClampPosition(caretRow, caretCol);
-    ClampPosition(anchorRow, anchorCol);
     CaretRow = caretRow;
     CaretCol = caretCol;
     AnchorRow = anchorRow;
@@ -141,16 +165,16 @@ void THugeEdit::SetSelection(TRowIndex caretRow, TRowIndex caretCol, TRowIndex a
 void THugeEdit::SetCaretOffset(TOffset offset)
 {
     TRowIndex row, col;
-    PositionOf(offset, row, col);
-    SetCaret(row, col);
+    PlacementOf(offset, row, col);
+    StoreCaret(row, col);
 }
 
 void THugeEdit::SetSelectionOffsets(TOffset caretOffset, TOffset anchorOffset)
 {
     TRowIndex caretRow, caretCol, anchorRow, anchorCol;
-    PositionOf(caretOffset, caretRow, caretCol);
-    PositionOf(anchorOffset, anchorRow, anchorCol);
-    SetSelection(caretRow, caretCol, anchorRow, anchorCol);
+    PlacementOf(caretOffset, caretRow, caretCol);
+    PlacementOf(anchorOffset, anchorRow, anchorCol);
+    StoreSelection(caretRow, caretCol, anchorRow, anchorCol);
 }
 
 void THugeEdit::EnsureNonEmpty()

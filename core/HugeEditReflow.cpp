@@ -10,6 +10,10 @@ void THugeEdit::Reflow(TRowIndex row, TRowIndex col, bool toEnd)
 {
     if (Lines.Size() == 0)
         return;
+    // Text typed after a final line end (the caret's place at the very end)
+    // must see that line end.
+    if (col > 0 && size_t(col) <= Lines[row].size() && Lines[row][size_t(col) - 1] == '\n')
+        --col;
     const TRect client = GetClientRect();
     const long xPos = Scroller->XPos, yPos = Scroller->YPos;
     const int startX = int((DisplayColumn(Lines[row].View(), size_t(col), TabSize) - xPos) * CharWidth + LeftMargin);

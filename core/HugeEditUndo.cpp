@@ -2,6 +2,8 @@
 // text, replayed through the editing operations with recording suspended.
 #include "core/HugeEdit.h"
 
+#include <algorithm>
+
 namespace {
 
 std::unique_ptr<THEUndoItem> MakeRecord(TOffset pos, TOffset anchor, const std::string& text)
@@ -91,6 +93,10 @@ void THugeEdit::Redo()
             InvertRange(CaretRow, CaretCol, AnchorRow, AnchorCol);
             HasSelection = false;
         }
+        // A deletion of a selection starts at its earlier end, wherever
+        // the caret stood in it.
+        const bool wasSelection = CurrentRecord->IsPosition() && CurrentRecord->Anchor >= 0;
+        const TOffset selectionStart = std::min(CurrentRecord->Pos, CurrentRecord->Anchor);
         UndoStack.Push(std::move(CurrentRecord));
         CurrentRecord = RedoStack.Pop();
         TSuspendRecording suspend(SuspendRecording);
@@ -99,7 +105,7 @@ void THugeEdit::Redo()
         if (record.Pos == THEUndoItem::Insertion) {
             InsertText(record.Text);
         } else if (record.Pos == THEUndoItem::Deletion) {
-            const TOffset b = OffsetOf(CaretRow, CaretCol);
+            const TOffset b = wasSelection ? selectionStart : OffsetOf(CaretRow, CaretCol);
             SetSelectionOffsets(b, TOffset(int64_t(b) + int64_t(record.Text.size())));
             DeleteSelection();
         } else if (record.Anchor < 0) {

@@ -262,8 +262,19 @@ TRowIndex ReflowRows(THELineArray& lines, TRowIndex row, TRowIndex col, bool toE
         return -1;
     row = std::clamp<TRowIndex>(row, 0, lines.Size() - 1);
     size_t column = col < 0 ? 0 : size_t(col);
-    if (!params.WordWrap)
-        return UnwrappedPass(lines, row, column, toEnd);
+    if (!params.WordWrap) {
+        TRowIndex firstChanged = UnwrappedPass(lines, row, column, toEnd);
+        // An empty last row behind a line end holds no text: the position
+        // after the final line end exists in neither mode, so caret offsets
+        // and undo records mean the same place whatever the wrap mode.
+        const TRowIndex last = lines.Size() - 1;
+        if (last > 0 && lines[last].empty()) {
+            lines.Erase(last);
+            if (firstChanged < 0 || firstChanged > last)
+                firstChanged = last;
+        }
+        return firstChanged;
+    }
     // When the edit lies in the row's first word, that word may now fit on
     // the row above: begin there.
     std::string_view text = lines[row].View();

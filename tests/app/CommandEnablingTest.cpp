@@ -87,15 +87,21 @@ TEST_F(CommandEnabling, CutAndCopyNeedASelection)
 TEST_F(CommandEnabling, UndoAndRedoFollowTheirHistories)
 {
     THugeEdit& editor = Run.Editor();
-    // The start-up's caret placement already recorded a position, so Undo
-    // is enabled from the start; Redo is not.
-    EXPECT_FALSE(Enabled(Run.App(), CM_EDITREDO));
     editor.InsertText("a");
     EXPECT_TRUE(Enabled(Run.App(), CM_EDITUNDO));
     EXPECT_FALSE(Enabled(Run.App(), CM_EDITREDO));
     Command(Run, CM_EDITUNDO);
-    EXPECT_TRUE(Enabled(Run.App(), CM_EDITREDO));
     EXPECT_EQ(DocumentText(editor), "\n");
+    EXPECT_TRUE(Enabled(Run.App(), CM_EDITREDO));
+    // Undone to the start of the history (a caret position may remain).
+    for (int i = 0; i < 10 && !editor.UndoStack.Empty(); ++i)
+        Command(Run, CM_EDITUNDO);
+    EXPECT_FALSE(Enabled(Run.App(), CM_EDITUNDO));
+    Command(Run, CM_EDITREDO);
+    EXPECT_TRUE(Enabled(Run.App(), CM_EDITUNDO));
+    // A new edit empties the redo history.
+    editor.InsertText("b");
+    EXPECT_FALSE(Enabled(Run.App(), CM_EDITREDO));
 }
 
 TEST_F(CommandEnabling, WordWrapsCheckMarkFollowsTheEditor)

@@ -117,7 +117,7 @@ TEST_F(Editing, PastingSeveralLinesDistributesThemOverRows)
         {"ab\ncd\n", {0, 1}, "x\ny\nz", {"ax\n", "y\n", "zb\n", "cd\n"}, {2, 1}},
         {"ab\ncd\n", {1, 2}, "1\n2\n", {"ab\n", "cd1\n", "2\n", "\n"}, {3, 0}},
         {"ab\n", {0, 0}, "1\r\n2\r\n3\r\n", {"1\n", "2\n", "3\n", "ab\n"}, {3, 0}},
-        {"ab", {0, 2}, "\n\n", {"ab\n", "\n", ""}, {2, 0}},
+        {"ab", {0, 2}, "\n\n", {"ab\n", "\n"}, {1, 1}},  // after the final line end
     };
     for (const auto& c : cases) {
         Load(c.initial);

@@ -141,3 +141,36 @@ TEST_F(UndoRedo, SuspendedRecordingRecordsNothing)
 }
 
 }  // namespace
+
+namespace {
+
+class UndoRedoEnds : public TEditorFixture {};
+
+TEST_F(UndoRedoEnds, RedoDeletesASelectionMadeForwards)
+{
+    Load("abcdef\n");
+    Edit->SetSelection(0, 4, 0, 1);  // anchor before, caret after
+    Edit->DeleteSelection();
+    EXPECT_EQ(Text(), "aef\n");
+    Edit->Undo();
+    EXPECT_EQ(Text(), "abcdef\n");
+    Edit->Redo();
+    EXPECT_EQ(Text(), "aef\n") << "not the characters after the selection";
+}
+
+TEST_F(UndoRedoEnds, TextAfterTheFinalLineEndComesBackInPlace)
+{
+    LoadExact("ab\ncd");
+    Edit->SetSelectionOffsets(3, 5);
+    Edit->DeleteSelection();
+    EXPECT_EQ(Text(), "ab\n");
+    Edit->Undo();
+    EXPECT_EQ(Text(), "ab\ncd");
+    Edit->SetCaretOffset(5);
+    Edit->InsertText("x\n");
+    EXPECT_EQ(Text(), "ab\ncdx\n");
+    Edit->Undo();
+    EXPECT_EQ(Text(), "ab\ncd");
+}
+
+}  // namespace

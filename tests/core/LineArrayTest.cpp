@@ -186,6 +186,13 @@ TEST(LineArrayTest, LocateOnAnEmptyArrayGivesTheStart)
     EXPECT_EQ(lines.TextLength(), 0);
 }
 
+std::string Numbered(int i)
+{
+    std::string name = "n";
+    name += std::to_string(i);
+    return name;
+}
+
 TEST(LineArrayTest, CursorInsertsAndErasesAroundItsPosition)
 {
     THELineArray lines;
@@ -196,7 +203,7 @@ TEST(LineArrayTest, CursorInsertsAndErasesAroundItsPosition)
         THELineArray::TCursor cursor(lines, 3);
         // Row 3 is followed by many new rows: more than the slots freed.
         for (int i = 0; i < 40000; ++i) {
-            cursor.InsertNext(TRow("n" + std::to_string(i)));
+            cursor.InsertNext(TRow(Numbered(i)));
             cursor.Advance();
         }
         cursor.EraseRow();  // the last inserted row: row 4 takes its place
@@ -206,7 +213,7 @@ TEST(LineArrayTest, CursorInsertsAndErasesAroundItsPosition)
     }
     expected.push_back("3");
     for (int i = 0; i < 39999; ++i)
-        expected.push_back("n" + std::to_string(i));
+        expected.push_back(Numbered(i));
     for (int i : {4, 6, 7, 8, 9})
         expected.push_back(std::to_string(i));
     EXPECT_EQ(RowsOf(lines), expected);
