@@ -124,6 +124,16 @@ void MeasureWrap(TBenchEditor& edit)
     edit.SetWordWrap(true);
     Report("wrap_on_s", on.Seconds());
     Report("wrapped_rows", edit.GetNumLines());
+    // Typing inside a paragraph in the middle reflows that paragraph only.
+    edit.SetCaretOffset(TOffset(edit.Lines.TextLength() / 2));
+    std::vector<double> times;
+    for (int i = 0; i < 50; ++i) {
+        TStopwatch watch;
+        edit.SendMessage(WM_CHAR, i % 6 == 5 ? ' ' : 'x');
+        times.push_back(watch.Millis());
+    }
+    Report("wrapped_keystroke_median_ms", Median(times));
+    Report("wrapped_keystroke_max_ms", Max(times));
     TStopwatch off;
     edit.SetWordWrap(false);
     Report("wrap_off_s", off.Seconds());
@@ -149,6 +159,8 @@ int RunBenchCase(const std::string& kind, const std::string& file, const std::st
     const double mib = FileMiB(file);
     if (kind == "wrap") {
         MeasureWrap(edit);
+    } else if (kind == "clear") {
+        MeasureClearUndo(edit);
     } else {
         MeasureSave(edit, scratchDir, mib);
         if (kind == "full") {

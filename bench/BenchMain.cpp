@@ -120,6 +120,9 @@ int main(int argc, char** argv)
         Fmt("%.3f / %.3f ms", Get(full, "keystroke_median_ms"), Get(full, "keystroke_max_ms")), "< 5 ms",
         Get(full, "keystroke_max_ms") < 5);
     Row("word wrap on, paragraph file", Fmt("%.2f s", Get(wrap, "wrap_on_s")), "< 3 s", Get(wrap, "wrap_on_s") < 3);
+    Row("typed character inside a wrapped paragraph (median / max)",
+        Fmt("%.3f / %.3f ms", Get(wrap, "wrapped_keystroke_median_ms"), Get(wrap, "wrapped_keystroke_max_ms")),
+        "(paragraph only)", Get(wrap, "wrapped_keystroke_max_ms") < 5);
     Row("word wrap off, paragraph file", Fmt("%.2f s", Get(wrap, "wrap_off_s")), "< 3 s", Get(wrap, "wrap_off_s") < 3);
     Row("Find of a word that does not occur, match case off", Fmt("%.0f MiB/s", Get(full, "find_mibs")),
         ">= 300 MiB/s", Get(full, "find_mibs") >= 300 && Get(full, "find_found") < 0);

@@ -95,6 +95,8 @@ public:
     // --- undo -------------------------------------------------------------
     void RecordPosition(TOffset caretOffset, TOffset anchorOffset);
     void RecordText(TOffset kind, const std::string& text);
+    // The same, taking over the text (a large deletion is not copied twice).
+    void RecordText(TOffset kind, std::string&& text);
     void SetUndoLimit(int32_t limit);
 
     // --- TWindow overrides ----------------------------------------------------

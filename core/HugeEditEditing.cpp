@@ -63,7 +63,7 @@ void THugeEdit::DeleteSelection()
         if (CaretRow < AnchorRow || (CaretRow == AnchorRow && CaretCol < AnchorCol))
             std::swap(sr, er), std::swap(sc, ec);
         const TOffset start = OffsetOf(sr, sc);
-        const std::string deleted = SelectedText(sr, sc, er, ec);
+        std::string deleted = SelectedText(sr, sc, er, ec);
         std::string tail(Lines[er].View().substr(ec));
         TRow& first = Lines.Edit(sr);
         first.Truncate(sc);
@@ -72,7 +72,7 @@ void THugeEdit::DeleteSelection()
             Lines.Erase(sr + 1, er + 1);
             Invalidate();
         }
-        RecordText(THEUndoItem::Deletion, deleted);
+        RecordText(THEUndoItem::Deletion, std::move(deleted));
         HasSelection = false;
         CaretRow = sr;
         CaretCol = sc;

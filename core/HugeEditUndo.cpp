@@ -41,10 +41,17 @@ void THugeEdit::RecordPosition(TOffset caretOffset, TOffset anchorOffset)
 
 void THugeEdit::RecordText(TOffset kind, const std::string& text)
 {
+    if (!SuspendRecording)
+        RecordText(kind, std::string(text));
+}
+
+void THugeEdit::RecordText(TOffset kind, std::string&& text)
+{
     if (SuspendRecording)
         return;
     UndoStack.Push(std::move(CurrentRecord));
-    CurrentRecord = MakeRecord(kind, 0, text);
+    CurrentRecord = MakeRecord(kind, 0, {});
+    CurrentRecord->Text = std::move(text);
     RedoStack.Clear();
 }
 

@@ -280,10 +280,13 @@ TRowIndex ReflowRows(THELineArray& lines, TRowIndex row, TRowIndex col, bool toE
     std::string_view text = lines[row].View();
     auto firstBreak = std::find_if(text.begin(), text.end(), IsBreakOrLineEnd);
     int pending = 0;
-    if ((firstBreak == text.end() || size_t(firstBreak - text.begin()) >= column) && row != 0) {
+    // Only a soft row above belongs to the same paragraph; starting there
+    // keeps the count at 0, so the pass still stops at the paragraph's end
+    // instead of running through the rest of the document.
+    if ((firstBreak == text.end() || size_t(firstBreak - text.begin()) >= column) && row != 0 &&
+        !lines[row - 1].EndsWithLineEnd()) {
         --row;
         column = 0;
-        pending = 1;
     }
     return TWrappedPass(lines, row, column, pending, toEnd, params).Run();
 }

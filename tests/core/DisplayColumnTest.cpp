@@ -31,11 +31,4 @@ INSTANTIATE_TEST_SUITE_P(
                       ColumnCase{"a\tb\t", 4, 0, 4},      // below 1 counts as 1
                       ColumnCase{"a\tb\t", 4, -5, 4}));
 
-TEST(DisplayColumnTest, EffectiveTabSizeIsAtLeastOne)
-{
-    EXPECT_EQ(EffectiveTabSize(0), 1);
-    EXPECT_EQ(EffectiveTabSize(-3), 1);
-    EXPECT_EQ(EffectiveTabSize(8), 8);
-}
-
 }  // namespace

@@ -36,18 +36,6 @@ TEST_F(RowTest, CopiesAreIndependentAndOwned)
     EXPECT_EQ(assigned.View(), "hello");
 }
 
-TEST_F(RowTest, MoveLeavesTheSourceEmpty)
-{
-    TRow a("abc");
-    TRow b = std::move(a);
-    EXPECT_TRUE(a.empty());
-    EXPECT_EQ(b.View(), "abc");
-    TRow c("x");
-    c = std::move(b);
-    EXPECT_EQ(c.View(), "abc");
-    EXPECT_TRUE(b.empty());
-}
-
 TEST_F(RowTest, EditingAViewCopiesItOutAndLeavesTheBlockAlone)
 {
     const std::string before = Block;

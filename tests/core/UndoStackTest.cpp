@@ -69,17 +69,4 @@ TEST(UndoStackTest, NegativeLimitCountsAsHugeAndKeepsEverything)
     EXPECT_EQ(stack.Count(), 1000u);
 }
 
-TEST(UndoStackTest, RecordsKeepTheirText)
-{
-    THEUndoStack stack;
-    auto item = std::make_unique<THEUndoItem>();
-    item->Pos = THEUndoItem::Deletion;
-    item->Text = "gone\n";
-    stack.Push(std::move(item));
-    auto back = stack.Pop();
-    EXPECT_FALSE(back->IsPosition());
-    EXPECT_EQ(back->Text, "gone\n");
-    EXPECT_TRUE(stack.Empty());
-}
-
 }  // namespace
