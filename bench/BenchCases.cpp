@@ -58,17 +58,24 @@ void MeasureSave(TBenchEditor& edit, const std::string& scratchDir, double mib)
     std::remove(target.c_str());
 }
 
+// Types words at the caret, one character message at a time, and reports
+// the median and the slowest keystroke.
+void TypeWords(TBenchEditor& edit, int count, int wordLength, const char* medianKey, const char* maxKey)
+{
+    std::vector<double> times;
+    for (int i = 0; i < count; ++i) {
+        TStopwatch watch;
+        edit.SendMessage(WM_CHAR, i % wordLength == wordLength - 1 ? ' ' : 'x');
+        times.push_back(watch.Millis());
+    }
+    Report(medianKey, Median(times));
+    Report(maxKey, Max(times));
+}
+
 void MeasureTyping(TBenchEditor& edit)
 {
     edit.MoveDocumentEnd();
-    std::vector<double> times;
-    for (int i = 0; i < 200; ++i) {
-        TStopwatch watch;
-        edit.SendMessage(WM_CHAR, i % 10 == 9 ? ' ' : 'x');
-        times.push_back(watch.Millis());
-    }
-    Report("keystroke_median_ms", Median(times));
-    Report("keystroke_max_ms", Max(times));
+    TypeWords(edit, 200, 10, "keystroke_median_ms", "keystroke_max_ms");
 }
 
 void MeasureFind(TBenchEditor& edit, double mib)
@@ -126,14 +133,7 @@ void MeasureWrap(TBenchEditor& edit)
     Report("wrapped_rows", edit.GetNumLines());
     // Typing inside a paragraph in the middle reflows that paragraph only.
     edit.SetCaretOffset(TOffset(edit.Lines.TextLength() / 2));
-    std::vector<double> times;
-    for (int i = 0; i < 50; ++i) {
-        TStopwatch watch;
-        edit.SendMessage(WM_CHAR, i % 6 == 5 ? ' ' : 'x');
-        times.push_back(watch.Millis());
-    }
-    Report("wrapped_keystroke_median_ms", Median(times));
-    Report("wrapped_keystroke_max_ms", Max(times));
+    TypeWords(edit, 50, 6, "wrapped_keystroke_median_ms", "wrapped_keystroke_max_ms");
     TStopwatch off;
     edit.SetWordWrap(false);
     Report("wrap_off_s", off.Seconds());
