@@ -206,14 +206,18 @@ void TWrappedPass::SplitTooWide(TRow& row, size_t lineEnd)
         return;
     const size_t cut = found + 1;
     Changed();
-    if (!Cursor.HasNext())
-        Cursor.InsertNext(TRow());
     if (length - cut > size_t(Width) || row.back() == '\n') {
         // What is known of this row's line ends holds for its tail.
         size_t knownClean = (lineEnd == None ? length : lineEnd);
+        // A paragraph end that moves down is counted again on its new row,
+        // so the pass still stops at the paragraph's end.
+        if (row.back() == '\n')
+            --Pending;
         Cursor.InsertNext(TRow::CutTail(row, cut));
         NextScanFrom = cut >= Col ? knownClean - cut : 0;
     } else {
+        if (!Cursor.HasNext())
+            Cursor.InsertNext(TRow());
         TRow::MoveTail(row, cut, Cursor.Next());
     }
 }

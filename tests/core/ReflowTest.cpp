@@ -57,6 +57,8 @@ TEST(ReflowWrappedTest, WorkedExamplesAndEdgeCases)
         {"width 1", {"ab·cd·ef¶"}, 0, 0, true, 1, {"ab·", "cd·", "ef¶"}},
         {"an edited first word may fit the row above", {"aaa·", "bbbb·cc¶"}, 1, 1, false, 10,
          {"aaa·bbbb·", "cc¶"}, 0},
+        {"a paragraph end pushed down still stops the pass", {"aaa·bbb·", "ccc·ddddxy¶", "abcdefghijklm·x¶"}, 1, 9,
+         false, 10, {"aaa·bbb·", "ccc·", "ddddxy¶", "abcdefghijklm·x¶"}, 1},
         {"beginning a row earlier still stops at the paragraph end", {"aaa·", "bbbb·cc¶", "abcdefghijklm·x¶"}, 1, 1,
          false, 10, {"aaa·bbbb·", "cc¶", "abcdefghijklm·x¶"}},
         {"a row after a line end does not begin earlier", {"aa¶", "b·cc¶"}, 1, 0, false, 10, {"aa¶", "b·cc¶"}, -1},
