@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <sys/stat.h>
+#include <string>
 #include <vector>
 
 namespace {
@@ -70,6 +71,7 @@ void TypeWords(TBenchEditor& edit, int count, int wordLength, const char* median
     }
     Report(medianKey, Median(times));
     Report(maxKey, Max(times));
+    Report((std::string(maxKey) + "_at").c_str(), double(std::max_element(times.begin(), times.end()) - times.begin()));
 }
 
 void MeasureTyping(TBenchEditor& edit)
