@@ -198,6 +198,7 @@ private:
     void ClampPosition(TRowIndex& row, TRowIndex& col) const;
     // Inverts the cells between the old and new caret when a move extends
     // the selection, then stores the caret and updates it.
+    bool BeginMove(bool& shiftDown);
     void FinishMove(bool shiftDown, TRowIndex row, TRowIndex col);
     bool CollapseSelection(bool shiftDown, bool toEarlier);
     // A column kept on a new row: no further than its length minus 1.

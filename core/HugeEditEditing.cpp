@@ -1,6 +1,7 @@
 // The three operations through which every change of the text goes, and
 // the double-click word selection.
 #include "core/HugeEdit.h"
+#include "core/WordChar.h"
 
 #include <algorithm>
 #include <vector>
@@ -25,11 +26,6 @@ const std::string& WithoutCarriageReturns(const std::string& text, std::string& 
         return text;
     storage = WithoutCarriageReturns(text);
     return storage;
-}
-
-bool IsWordChar(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
 }
 
 // Large multi-line insertions are copied once into the row array's text

@@ -1,17 +1,13 @@
 // The fourteen caret moves. Each reads Shift itself and extends the
 // selection while it is held, inverting only the cells that change.
 #include "core/HugeEdit.h"
+#include "core/WordChar.h"
 
 #include "view/HEScroller.h"
 
 #include <algorithm>
 
 namespace {
-
-bool IsWordChar(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-}
 
 bool Before(TRowIndex r1, TRowIndex c1, TRowIndex r2, TRowIndex c2) { return r1 < r2 || (r1 == r2 && c1 < c2); }
 
@@ -45,6 +41,17 @@ bool THugeEdit::CollapseSelection(bool shiftDown, bool toEarlier)
     }
     HasSelection = false;
     UpdateCaret(true);
+    return true;
+}
+
+// The start shared by every move but MoveLeft and MoveRight: read Shift and
+// start or end the selection; false when there is nothing to move over.
+bool THugeEdit::BeginMove(bool& shiftDown)
+{
+    shiftDown = ShiftDown();
+    if (Lines.Size() == 0)
+        return false;
+    PrepareSelection(shiftDown);
     return true;
 }
 
@@ -91,58 +98,52 @@ void THugeEdit::MoveRight()
 
 void THugeEdit::MoveUp()
 {
-    if (Lines.Size() == 0)
+    bool shift;
+    if (!BeginMove(shift))
         return;
-    const bool shift = ShiftDown();
-    PrepareSelection(shift);
     const TRowIndex row = CaretRow > 0 ? CaretRow - 1 : CaretRow;
     FinishMove(shift, row, row == CaretRow ? CaretCol : ColumnInRow(row, CaretCol));
 }
 
 void THugeEdit::MoveDown()
 {
-    if (Lines.Size() == 0)
+    bool shift;
+    if (!BeginMove(shift))
         return;
-    const bool shift = ShiftDown();
-    PrepareSelection(shift);
     const TRowIndex row = CaretRow < Lines.Size() - 1 ? CaretRow + 1 : CaretRow;
     FinishMove(shift, row, row == CaretRow ? CaretCol : ColumnInRow(row, CaretCol));
 }
 
 void THugeEdit::MoveRowEnd()
 {
-    if (Lines.Size() == 0)
+    bool shift;
+    if (!BeginMove(shift))
         return;
-    const bool shift = ShiftDown();
-    PrepareSelection(shift);
     FinishMove(shift, CaretRow, RowEnd(CaretRow));
 }
 
 void THugeEdit::MoveRowHome()
 {
-    if (Lines.Size() == 0)
+    bool shift;
+    if (!BeginMove(shift))
         return;
-    const bool shift = ShiftDown();
-    PrepareSelection(shift);
     FinishMove(shift, CaretRow, 0);
 }
 
 void THugeEdit::MoveDocumentEnd()
 {
-    if (Lines.Size() == 0)
+    bool shift;
+    if (!BeginMove(shift))
         return;
-    const bool shift = ShiftDown();
-    PrepareSelection(shift);
     const TRowIndex last = Lines.Size() - 1;
     FinishMove(shift, last, RowEnd(last));
 }
 
 void THugeEdit::MoveDocumentHome()
 {
-    if (Lines.Size() == 0)
+    bool shift;
+    if (!BeginMove(shift))
         return;
-    const bool shift = ShiftDown();
-    PrepareSelection(shift);
     if (shift && HasSelection)
         InvertRange(CaretRow, CaretCol, 0, 0);
     CaretRow = CaretCol = 0;
@@ -152,10 +153,9 @@ void THugeEdit::MoveDocumentHome()
 
 void THugeEdit::MoveNextLine()
 {
-    if (Lines.Size() == 0)
+    bool shift;
+    if (!BeginMove(shift))
         return;
-    const bool shift = ShiftDown();
-    PrepareSelection(shift);
     TRowIndex row = CaretRow;
     while (row < Lines.Size() && !Lines[row].EndsWithLineEnd() && !Lines[row].empty())
         ++row;
@@ -168,10 +168,9 @@ void THugeEdit::MoveNextLine()
 
 void THugeEdit::MovePrevLine()
 {
-    if (Lines.Size() == 0)
+    bool shift;
+    if (!BeginMove(shift))
         return;
-    const bool shift = ShiftDown();
-    PrepareSelection(shift);
     TRowIndex row = CaretRow;
     if (CaretCol == 0 && row > 0)
         --row;
@@ -182,10 +181,9 @@ void THugeEdit::MovePrevLine()
 
 void THugeEdit::MoveWordLeft()
 {
-    if (Lines.Size() == 0)
+    bool shift;
+    if (!BeginMove(shift))
         return;
-    const bool shift = ShiftDown();
-    PrepareSelection(shift);
     TRowIndex row = CaretRow, col = CaretCol;
     // Over the gap before the word, crossing rows, then over the word.
     for (;;) {
@@ -209,10 +207,9 @@ void THugeEdit::MoveWordLeft()
 
 void THugeEdit::MoveWordRight()
 {
-    if (Lines.Size() == 0)
+    bool shift;
+    if (!BeginMove(shift))
         return;
-    const bool shift = ShiftDown();
-    PrepareSelection(shift);
     TRowIndex row = CaretRow, col = CaretCol;
     const TRowIndex last = Lines.Size() - 1;
     auto rowEnd = [&] { return TRowIndex(Lines[row].size()) - 1; };
@@ -237,10 +234,9 @@ void THugeEdit::MoveWordRight()
 
 void THugeEdit::MovePageDown()
 {
-    if (Lines.Size() == 0)
+    bool shift;
+    if (!BeginMove(shift))
         return;
-    const bool shift = ShiftDown();
-    PrepareSelection(shift);
     const long page = Scroller->YPage;
     Scroller->ScrollTo(Scroller->XPos, Scroller->YPos + page);
     const TRowIndex row = TRowIndex(std::min<int64_t>(int64_t(CaretRow) + page, Lines.Size() - 1));
@@ -249,10 +245,9 @@ void THugeEdit::MovePageDown()
 
 void THugeEdit::MovePageUp()
 {
-    if (Lines.Size() == 0)
+    bool shift;
+    if (!BeginMove(shift))
         return;
-    const bool shift = ShiftDown();
-    PrepareSelection(shift);
     const long page = Scroller->YPage;
     Scroller->ScrollTo(Scroller->XPos, Scroller->YPos - page);
     const TRowIndex row = TRowIndex(std::max<int64_t>(int64_t(CaretRow) - page, 0));
