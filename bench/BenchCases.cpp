@@ -61,23 +61,45 @@ void MeasureSave(TBenchEditor& edit, const std::string& scratchDir, double mib)
 
 // Types words at the caret, one character message at a time, and reports
 // the median and the slowest keystroke.
-void TypeWords(TBenchEditor& edit, int count, int wordLength, const char* medianKey, const char* maxKey)
-{
-    std::vector<double> times;
-    for (int i = 0; i < count; ++i) {
+// Times keystrokes and notes how many rows their reflows went over.
+class TKeystrokes {
+public:
+    explicit TKeystrokes(TBenchEditor& edit) : Edit(edit) {}
+
+    void Send(unsigned message, unsigned key)
+    {
         TStopwatch watch;
-        edit.SendMessage(WM_CHAR, i % wordLength == wordLength - 1 ? ' ' : 'x');
-        times.push_back(watch.Millis());
+        Edit.SendMessage(message, key);
+        Times.push_back(watch.Millis());
+        MaxRows = std::max(MaxRows, double(Edit.LastReflowRows));
     }
-    Report(medianKey, Median(times));
-    Report(maxKey, Max(times));
-    Report((std::string(maxKey) + "_at").c_str(), double(std::max_element(times.begin(), times.end()) - times.begin()));
-}
+
+    void TypeWords(int count, int wordLength)
+    {
+        for (int i = 0; i < count; ++i)
+            Send(WM_CHAR, i % wordLength == wordLength - 1 ? ' ' : 'x');
+    }
+
+    void Report(const std::string& key) const
+    {
+        ::Report((key + "_median_ms").c_str(), Median(Times));
+        ::Report((key + "_max_ms").c_str(), Max(Times));
+        ::Report((key + "_max_at").c_str(), double(std::max_element(Times.begin(), Times.end()) - Times.begin()));
+        ::Report((key + "_rows_max").c_str(), MaxRows);
+    }
+
+private:
+    TBenchEditor& Edit;
+    std::vector<double> Times;
+    double MaxRows = 0;
+};
 
 void MeasureTyping(TBenchEditor& edit)
 {
     edit.MoveDocumentEnd();
-    TypeWords(edit, 200, 10, "keystroke_median_ms", "keystroke_max_ms");
+    TKeystrokes typing(edit);
+    typing.TypeWords(200, 10);
+    typing.Report("keystroke");
 }
 
 void MeasureFind(TBenchEditor& edit, double mib)
@@ -135,7 +157,16 @@ void MeasureWrap(TBenchEditor& edit)
     Report("wrapped_rows", edit.GetNumLines());
     // Typing inside a paragraph in the middle reflows that paragraph only.
     edit.SetCaretOffset(TOffset(edit.Lines.TextLength() / 2));
-    TypeWords(edit, 50, 6, "wrapped_keystroke_median_ms", "wrapped_keystroke_max_ms");
+    TKeystrokes typing(edit);
+    typing.TypeWords(50, 6);
+    typing.Report("wrapped_keystroke");
+    // Enter splits the paragraph, Backspace joins it again.
+    TKeystrokes lineEnds(edit);
+    for (int i = 0; i < 10; ++i) {
+        lineEnds.Send(WM_KEYDOWN, VK_RETURN);
+        lineEnds.Send(WM_KEYDOWN, VK_BACK);
+    }
+    lineEnds.Report("wrapped_enter_back");
     TStopwatch off;
     edit.SetWordWrap(false);
     Report("wrap_off_s", off.Seconds());

@@ -135,6 +135,8 @@ public:
     THEUndoStack UndoStack;
     THEUndoStack RedoStack;
     std::unique_ptr<THEUndoItem> CurrentRecord;
+    // How many rows the last Reflow went over; benchmarks and tests read it.
+    TRowIndex LastReflowRows = 0;
 
     // The document's file data: FileData.FileName is its path (empty:
     // untitled); the record also serves both file dialogs.

@@ -20,7 +20,9 @@ void THugeEdit::Reflow(TRowIndex row, TRowIndex col, bool toEnd)
     const int startY = int((row - yPos) * LineHeight + TopMargin);
     const TRect startArea{startX, startY, client.right, startY + LineHeight};
 
-    const TRowIndex firstChanged = ReflowRows(Lines, row, col, toEnd, {WordWrap, WindowCols, TabSize});
+    const TReflowResult result = ReflowRows(Lines, row, col, toEnd, {WordWrap, WindowCols, TabSize});
+    const TRowIndex firstChanged = result.FirstChanged;
+    LastReflowRows = result.RowsExamined;
 
     InvalidateRect(startArea, true);
     if (toEnd) {

@@ -38,15 +38,17 @@ size_t PrefixReaching(std::string_view text, int64_t target, int tabSize)
 
 // --- the unwrapped pass -------------------------------------------------------
 
-TRowIndex UnwrappedPass(THELineArray& lines, TRowIndex row, size_t col, bool toEnd)
+TReflowResult UnwrappedPass(THELineArray& lines, TRowIndex row, size_t col, bool toEnd)
 {
-    TRowIndex firstChanged = -1;
+    TReflowResult result;
+    TRowIndex& firstChanged = result.FirstChanged;
     THELineArray::TCursor cursor(lines, row);
     size_t from = col;
     // Whether the characters before `from` are known to hold no line end,
     // so that joining rows does not rescan what was searched already.
     bool clean = col == 0;
     while (cursor.Valid()) {
+        ++result.RowsExamined;
         TRow& current = cursor.Row();
         size_t length = current.size();
         size_t lineEnd = FindLineEnd(current, std::min(from, length));
@@ -66,6 +68,7 @@ TRowIndex UnwrappedPass(THELineArray& lines, TRowIndex row, size_t col, bool toE
                 firstChanged = cursor.Index() + 1;
             from = clean ? length : 0;
             clean = true;
+            --result.RowsExamined;
             continue;
         } else {
             break;
@@ -73,7 +76,7 @@ TRowIndex UnwrappedPass(THELineArray& lines, TRowIndex row, size_t col, bool toE
         from = 0;
         clean = true;
     }
-    return firstChanged;
+    return result;
 }
 
 // --- the wrapped pass ---------------------------------------------------------
@@ -90,12 +93,12 @@ public:
     {
     }
 
-    TRowIndex Run()
+    TReflowResult Run()
     {
         while (Cursor.Valid() && Step()) {
         }
         Cursor.Finish();
-        return FirstChanged;
+        return {FirstChanged, RowsExamined};
     }
 
 private:
@@ -104,6 +107,9 @@ private:
     const int TabSize;
     const bool ToEnd;
     int Pending;
+    // Paragraph ends to pass before the pass may stop: text split off at a
+    // line end inside a row begins a paragraph that is wrapped to its end.
+    int EndsToPass = 0;
     size_t Col;
     // The characters of the current row from Col up to ScanFrom are known
     // to hold no line end, and NextScanFrom says the same of the next row:
@@ -111,6 +117,7 @@ private:
     size_t ScanFrom = 0;
     size_t NextScanFrom = 0;
     TRowIndex FirstChanged = -1;
+    TRowIndex RowsExamined = 1;
 
     void Changed()
     {
@@ -120,6 +127,7 @@ private:
 
     void MoveOn()
     {
+        ++RowsExamined;
         Cursor.Advance();
         Col = 0;
         ScanFrom = NextScanFrom;
@@ -128,7 +136,8 @@ private:
 
     bool Step();
     bool EraseEmptyRow();
-    void SplitTooWide(TRow& row, size_t lineEnd);
+    bool CrossParagraphEnd();
+    bool SplitTooWide(TRow& row, size_t lineEnd);
     bool TakeUp(TRow& row, int rowWidth);
 };
 
@@ -145,6 +154,9 @@ bool TWrappedPass::Step()
     if (lineEnd != None && lineEnd + 1 < length) {
         Changed();
         Cursor.InsertNext(TRow::CutTail(row, lineEnd + 1));
+        // This row counts its line end again when it is examined again.
+        --Pending;
+        ++EndsToPass;
         ScanFrom = Col == 0 ? lineEnd : 0;
         Col = 0;
         return true;
@@ -153,13 +165,8 @@ bool TWrappedPass::Step()
     // no further than one column past it.
     const int width = DisplayColumn(row.View(), std::min(length, size_t(Width) + 1), TabSize);
     const char last = row.back();
-    if (last == '\n' && width < Width) {
-        --Pending;
-        if (!ToEnd && Pending <= 0)
-            return false;
-        MoveOn();
-        return true;
-    }
+    if (last == '\n' && width <= Width)
+        return CrossParagraphEnd();
     if (!IsBreakOrLineEnd(last) && Cursor.HasNext()) {
         Changed();
         ScanFrom = length;
@@ -167,10 +174,24 @@ bool TWrappedPass::Step()
         Cursor.EraseNext();
         return true;
     }
-    if (width > Width)
-        SplitTooWide(row, lineEnd);
-    else if (width < Width)
+    // A paragraph end too wide to be split stays as it is: the pass may
+    // stop there as at one that fits.
+    if (width > Width && !SplitTooWide(row, lineEnd) && last == '\n')
+        return CrossParagraphEnd();
+    if (width < Width)
         return TakeUp(row, width);
+    MoveOn();
+    return true;
+}
+
+// A paragraph's last row that needs no change; false ends the pass.
+bool TWrappedPass::CrossParagraphEnd()
+{
+    --Pending;
+    if (EndsToPass > 0)
+        --EndsToPass;
+    else if (!ToEnd && Pending <= 0)
+        return false;
     MoveOn();
     return true;
 }
@@ -187,7 +208,8 @@ bool TWrappedPass::EraseEmptyRow()
     return true;
 }
 
-void TWrappedPass::SplitTooWide(TRow& row, size_t lineEnd)
+// False when the row holds no break character to split it at.
+bool TWrappedPass::SplitTooWide(TRow& row, size_t lineEnd)
 {
     const size_t length = row.size();
     const size_t k = std::min(PrefixReaching(row.View(), int64_t(Width) - 1, TabSize), length - 1);
@@ -203,7 +225,7 @@ void TWrappedPass::SplitTooWide(TRow& row, size_t lineEnd)
             found = i;
     }
     if (found == None || found + 1 >= length)
-        return;
+        return false;
     const size_t cut = found + 1;
     Changed();
     if (length - cut > size_t(Width) || row.back() == '\n') {
@@ -220,6 +242,7 @@ void TWrappedPass::SplitTooWide(TRow& row, size_t lineEnd)
             Cursor.InsertNext(TRow());
         TRow::MoveTail(row, cut, Cursor.Next());
     }
+    return true;
 }
 
 bool TWrappedPass::TakeUp(TRow& row, int rowWidth)
@@ -228,7 +251,10 @@ bool TWrappedPass::TakeUp(TRow& row, int rowWidth)
         return false;
     TRow& next = Cursor.Next();
     if (next.empty()) {
-        MoveOn();
+        // What a deletion emptied goes, and this row takes up from the row
+        // that follows it.
+        Changed();
+        Cursor.EraseNext();
         return true;
     }
     const int room = Width - rowWidth - 1;
@@ -260,14 +286,15 @@ bool TWrappedPass::TakeUp(TRow& row, int rowWidth)
 
 }  // namespace
 
-TRowIndex ReflowRows(THELineArray& lines, TRowIndex row, TRowIndex col, bool toEnd, const TReflowParams& params)
+TReflowResult ReflowRows(THELineArray& lines, TRowIndex row, TRowIndex col, bool toEnd, const TReflowParams& params)
 {
     if (lines.Size() == 0)
-        return -1;
+        return {};
     row = std::clamp<TRowIndex>(row, 0, lines.Size() - 1);
     size_t column = col < 0 ? 0 : size_t(col);
     if (!params.WordWrap) {
-        TRowIndex firstChanged = UnwrappedPass(lines, row, column, toEnd);
+        TReflowResult result = UnwrappedPass(lines, row, column, toEnd);
+        TRowIndex& firstChanged = result.FirstChanged;
         // An empty last row behind a line end holds no text: the position
         // after the final line end exists in neither mode, so caret offsets
         // and undo records mean the same place whatever the wrap mode.
@@ -277,7 +304,7 @@ TRowIndex ReflowRows(THELineArray& lines, TRowIndex row, TRowIndex col, bool toE
             if (firstChanged < 0 || firstChanged > last)
                 firstChanged = last;
         }
-        return firstChanged;
+        return result;
     }
     // When the edit lies in the row's first word, that word may now fit on
     // the row above: begin there.

@@ -11,9 +11,13 @@ struct TReflowParams {
     int TabSize = 3;
 };
 
-// Runs the pass from (row, col) and returns the first row below the start
-// row whose repaint is needed (firstChanged), or -1.
-TRowIndex ReflowRows(THELineArray& lines, TRowIndex row, TRowIndex col, bool toEnd, const TReflowParams& params);
+struct TReflowResult {
+    TRowIndex FirstChanged = -1;  // the first row below the start whose repaint is needed
+    TRowIndex RowsExamined = 0;   // how far the pass went, for measurements
+};
+
+// Runs the pass from (row, col) on.
+TReflowResult ReflowRows(THELineArray& lines, TRowIndex row, TRowIndex col, bool toEnd, const TReflowParams& params);
 
 // Break characters of the wrapped pass (space, tab, hyphen).
 inline bool IsWrapBreak(char c) { return c == ' ' || c == '\t' || c == '-'; }

@@ -27,7 +27,7 @@ void RunCase(const ReflowCase& c, bool wordWrap)
     THELineArray lines;
     SetRows(lines, Plain(c.before));
     TReflowParams params{wordWrap, c.windowCols, c.tabSize};
-    TRowIndex changed = ReflowRows(lines, c.row, c.col, c.toEnd, params);
+    TRowIndex changed = ReflowRows(lines, c.row, c.col, c.toEnd, params).FirstChanged;
     EXPECT_EQ(RowsOf(lines), Plain(c.after)) << c.name;
     if (c.firstChanged != AnyRow) {
         EXPECT_EQ(changed, c.firstChanged) << c.name;
@@ -70,6 +70,14 @@ TEST(ReflowWrappedTest, WorkedExamplesAndEdgeCases)
         {"empty rows are erased", {"a¶", "", "b¶"}, 0, 0, true, 10, {"a¶", "b¶"}, 1},
         {"take up reaches a line end", {"aaa·", "bb¶"}, 0, 4, false, 10, {"aaa·bb¶"}, 0},
         {"a line end inside a row is split off", {"ab¶cd¶"}, 0, 0, false, 10, {"ab¶", "cd¶"}, 0},
+        {"a paragraph end of exactly the width stops the pass", {"aaa·bbb·", "ccc·ddddd¶", "abcdefghijklm·x¶"}, 1,
+         2, false, 10, {"aaa·bbb·", "ccc·ddddd¶", "abcdefghijklm·x¶"}, -1},
+        {"a paragraph end too long to split stops the pass", {"aaa·", "bcdefghijklmno¶", "abcdefghijklm·x¶"}, 1, 14,
+         false, 10, {"aaa·", "bcdefghijklmno¶", "abcdefghijklm·x¶"}, -1},
+        {"a line end typed inside a paragraph: both halves are wrapped, then the pass stops",
+         {"aaa·bbb¶ccc·", "dd·eee¶", "abcdefghijklm·x¶"}, 0, 7, false, 10,
+         {"aaa·bbb¶", "ccc·dd·", "eee¶", "abcdefghijklm·x¶"}, 0},
+        {"a deleted row lets the row above take up", {"aaa·", "", "bb·cc¶"}, 1, 0, false, 10, {"aaa·bb·cc¶"}, 0},
         {"the tail of a soft row goes to the next row", {"aaa·bbb·ccc·", "dd¶"}, 0, 9, false, 10,
          {"aaa·bbb·", "ccc·dd¶"}, 0},
     };
@@ -102,7 +110,69 @@ TEST(ReflowTest, RowsOutOfRangeAreClamped)
     ReflowRows(lines, 7, -4, false, TReflowParams{false, 10, 3});
     EXPECT_EQ(RowsOf(lines), (std::vector<std::string>{"ab\n", "cd\n"}));
     THELineArray none;
-    EXPECT_EQ(ReflowRows(none, 0, 0, true, TReflowParams{true, 10, 3}), -1);
+    EXPECT_EQ(ReflowRows(none, 0, 0, true, TReflowParams{true, 10, 3}).FirstChanged, -1);
+}
+
+// A document of many wrapped paragraphs and one edit in the middle one: the
+// pass goes over that paragraph (and the one it was joined to) only, and
+// leaves the rows as a pass run on to the end would.
+TEST(ReflowTest, AnEditInsideAParagraphReflowsThatParagraphOnly)
+{
+    const TReflowParams params{true, 30, 4};
+    std::vector<std::string> paragraphs;
+    for (int i = 0; i < 300; ++i) {
+        std::string text;
+        for (int w = 0; text.size() < 400; ++w)
+            text += std::string(size_t(1 + (i * 7 + w * 3) % 9), char('a' + w % 26)) + (w % 11 == 5 ? "-" : " ");
+        paragraphs.push_back(text + "\n");
+    }
+    THELineArray wrapped;
+    SetViewRows(wrapped, paragraphs);
+    ReflowRows(wrapped, 0, 0, true, params);
+    const std::vector<std::string> rows = RowsOf(wrapped);
+    // The middle paragraph's rows.
+    TRowIndex first = 0, ends = 0;
+    while (ends < 150)
+        ends += rows[size_t(first++)].back() == '\n';
+    TRowIndex last = first;
+    while (rows[size_t(last)].back() != '\n')
+        ++last;
+    const TRowIndex middle = (first + last) / 2, paragraphRows = last - first + 1;
+    ASSERT_GT(paragraphRows, 10);
+
+    struct TEditCase {
+        const char* name;
+        TRowIndex row;
+        size_t col;
+        size_t erase;
+        std::string insert;
+        TRowIndex maxRows;  // rows the pass may go over
+    };
+    const size_t mid = rows[size_t(middle)].size() / 2;
+    const TEditCase cases[] = {
+        {"a letter", middle, mid, 0, "x", paragraphRows},
+        {"a space", middle, mid, 0, " ", paragraphRows},
+        {"a hyphen", middle, mid, 0, "-", paragraphRows},
+        {"a long word", middle, mid, 0, std::string(45, 'L'), paragraphRows + 2},
+        {"a deleted letter", middle, mid, 1, "", paragraphRows},
+        {"a deleted break at a soft row's end", middle, rows[size_t(middle)].size() - 1, 1, "", paragraphRows},
+        {"a letter at a row's start", middle, 0, 0, "x", paragraphRows},
+        {"a line end", middle, mid, 0, "\n", paragraphRows + 2},
+        {"a letter in the last row", last, 1, 0, "x", 2},
+        {"the paragraph end deleted", last, rows[size_t(last)].size() - 1, 1, "", 2 * paragraphRows + 2},
+    };
+    for (const TEditCase& c : cases) {
+        std::vector<std::string> edited = rows;
+        edited[size_t(c.row)].erase(c.col, c.erase);
+        edited[size_t(c.row)].insert(c.col, c.insert);
+        THELineArray local, toEnd;
+        SetRows(local, edited);
+        SetRows(toEnd, edited);
+        const TReflowResult result = ReflowRows(local, c.row, TRowIndex(c.col), false, params);
+        ReflowRows(toEnd, c.row, TRowIndex(c.col), true, params);
+        EXPECT_LE(result.RowsExamined, c.maxRows) << c.name;
+        EXPECT_EQ(RowsOf(local), RowsOf(toEnd)) << c.name;
+    }
 }
 
 TEST(ReflowTest, RewrappingLoadedTextKeepsRowsAsViews)
