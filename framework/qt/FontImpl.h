@@ -6,6 +6,7 @@
 #include "framework/qt/CodePage.h"
 
 #include <QFont>
+#include <QRawFont>
 
 #include <array>
 #include <cstdint>
@@ -19,6 +20,11 @@ struct TFont::TImpl {
     int AverageCharWidth = 0;
     bool Usable = false;
     std::array<int16_t, 256> Advances{};
+    // Glyphs are placed at these whole-pixel advances, as the text is
+    // measured, so columns line up with the caret and the selection.
+    QRawFont Raw;
+    std::array<quint32, 256> GlyphOf{};  // 0: the face lacks it
+
 
     int Advance(unsigned char byte) const { return Advances[byte]; }
     // The width of bytes drawn without tabs.

@@ -5,6 +5,9 @@
 #include "framework/qt/PlatformContext.h"
 #include "framework/qt/SystemColors.h"
 
+#include <QGlyphRun>
+#include <QPainter>
+
 namespace {
 
 // Text alignment flags (SetTextAlign).
@@ -124,12 +127,36 @@ int QtDC::TabbedTextOut(int x, int y, std::string_view text, int tabDistance, in
     }
     p->setPen(ResolveColor(TextColour));
     const int baseline = cell.y() + font.Ascent;
-    ForEachRun(font, text, cell.x(), distance, tabOrigin + (cell.x() - x), [&](int pen, std::string_view run) {
-        CodePage::Decode(run, *font.Glyphs, Run);
-        p->drawText(QPoint(pen, baseline), Run);
-    });
+    ForEachRun(font, text, cell.x(), distance, tabOrigin + (cell.x() - x),
+               [&](int pen, std::string_view run) { DrawRun(*p, font, pen, baseline, run); });
     Drew(extent);
     return width;
+}
+
+// Each glyph goes at its whole-pixel pen position; a character the face
+// lacks is drawn alone, with the toolkit's fallback fonts.
+void QtDC::DrawRun(QPainter& p, const TFont::TImpl& font, int pen, int baseline, std::string_view run)
+{
+    Indexes.clear();
+    Positions.clear();
+    for (const char c : run) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (font.GlyphOf[byte] != 0) {
+            Indexes.push_back(font.GlyphOf[byte]);
+            Positions.push_back(QPointF(pen, baseline));
+        } else {
+            CodePage::Decode(std::string_view(&c, 1), *font.Glyphs, Run);
+            p.drawText(QPoint(pen, baseline), Run);
+        }
+        pen += font.Advance(byte);
+    }
+    if (Indexes.isEmpty())
+        return;
+    QGlyphRun glyphs;
+    glyphs.setRawFont(font.Raw);
+    glyphs.setGlyphIndexes(Indexes);
+    glyphs.setPositions(Positions);
+    p.drawGlyphRun(QPointF(0, 0), glyphs);
 }
 
 int QtDC::GetDeviceCaps(int index) const

@@ -7,6 +7,8 @@
 #include "framework/Font.h"
 #include "framework/qt/PaintSurface.h"
 
+#include <QList>
+#include <QPointF>
 #include <QString>
 
 #include <optional>
@@ -38,8 +40,11 @@ private:
     TColor BackColour = SysColor(COLOR_WINDOW);
     unsigned Align = 0;
     QString Run;  // reused for every run of text
+    QList<quint32> Indexes;
+    QList<QPointF> Positions;
 
     QPainter* Painter();
     void Drew(const QRect& rect);
     QPoint CellOrigin(int x, int y, int width) const;
+    void DrawRun(QPainter& p, const TFont::TImpl& font, int pen, int baseline, std::string_view run);
 };

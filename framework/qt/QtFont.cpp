@@ -71,8 +71,15 @@ std::unique_ptr<TFont::TImpl> MakeImpl(const std::string& face, int height, int 
     impl->Ascent = m.ascent();
     impl->Descent = m.descent();
     impl->AverageCharWidth = m.averageCharWidth();
-    for (unsigned b = 0; b < 256; ++b)
-        impl->Advances[b] = int16_t(m.horizontalAdvance(QChar((*impl->Glyphs)[b])));
+    impl->Raw = QRawFont::fromFont(impl->Font);
+    for (unsigned b = 0; b < 256; ++b) {
+        const QChar glyph((*impl->Glyphs)[b]);
+        impl->Advances[b] = int16_t(m.horizontalAdvance(glyph));
+        if (impl->Raw.isValid()) {
+            const QList<quint32> index = impl->Raw.glyphIndexesForString(QString(glyph));
+            impl->GlyphOf[b] = index.isEmpty() ? 0 : index.front();
+        }
+    }
     impl->Usable = impl->Ascent + impl->Descent > 0 && impl->Advance('a') > 0;
     return impl;
 }

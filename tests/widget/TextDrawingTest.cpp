@@ -76,6 +76,23 @@ TEST(TextDrawingTest, TabsAdvanceToTheNextMultipleOfTheDistanceFromTheOriginStri
     EXPECT_EQ(canvas.Dc().TabbedTextOut(0, 5, "a\t\tbc", 40, 0), 80 + 2 * w);
 }
 
+// Glyphs stand at whole-pixel advances, the widths the text is measured
+// with: a character after many others is drawn exactly where it would be
+// drawn alone at the measured pen position, whatever the font size (sizes
+// whose natural advance has a fraction would drift otherwise).
+TEST(TextDrawingTest, GlyphsStandWhereTheMeasuredWidthsPutThem)
+{
+    for (const char* face : {"Courier New", "Terminal"}) {
+        for (int height : {13, 15, 17, 19}) {
+            const TFont font(face, height);
+            const int w = WidthOf(font, 'a');
+            const std::string before(30, '.');
+            EXPECT_EQ(Drawn(font, {{2, before + "W"}}), Drawn(font, {{2, before}, {2 + 30 * w, "W"}}))
+                << face << " " << height;
+        }
+    }
+}
+
 TEST(TextDrawingTest, TheWidthDrawnIsTheSumOfTheCharacterWidthsWithOneCellPerByte)
 {
     const TFont font("Courier New", 16);
