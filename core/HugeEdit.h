@@ -95,8 +95,8 @@ public:
     // --- undo -------------------------------------------------------------
     void RecordPosition(TOffset caretOffset, TOffset anchorOffset);
     void RecordText(TOffset kind, const std::string& text);
-    // The same, taking over the text (a large deletion is not copied twice).
-    void RecordText(TOffset kind, std::string&& text);
+    // The same, taking over the text, which may view the row array's blocks.
+    void RecordText(TOffset kind, TUndoText&& text);
     void SetUndoLimit(int32_t limit);
 
     // --- TWindow overrides ----------------------------------------------------
@@ -212,7 +212,12 @@ private:
     int CaretY() const;
     void EnsureNonEmpty();
     std::string SelectedText(TRowIndex r1, TRowIndex c1, TRowIndex r2, TRowIndex c2) const;
-    void InsertRowWise(const std::string& text, int lineEnds);
+    TUndoText DeletedText(TRowIndex r1, TRowIndex c1, TRowIndex r2, TRowIndex c2) const;
+    // InsertText after the carriage returns are gone; inBlocks: the text
+    // lives in the row array's blocks, so new rows may view it.
+    void InsertPlain(std::string_view text, bool inBlocks);
+    // Returns where the text now lives in the blocks, or null.
+    const char* InsertRowWise(std::string_view text, int lineEnds, bool inBlocks);
     void ShowLoadFailure(TLoadResult result, const std::string& path);
 };
 

@@ -20,7 +20,7 @@ std::string WithoutCarriageReturns(const std::string& text)
 
 // The text without its carriage returns; the text itself when it has none,
 // which spares a copy of a large paste or undo record.
-const std::string& WithoutCarriageReturns(const std::string& text, std::string& storage)
+std::string_view WithoutCarriageReturns(const std::string& text, std::string& storage)
 {
     if (text.find('\r') == std::string::npos)
         return text;
@@ -33,6 +33,24 @@ const std::string& WithoutCarriageReturns(const std::string& text, std::string& 
 constexpr size_t ViewedInsertionLength = 64 * 1024;
 
 }  // namespace
+
+// The deleted text of a large range of rows that view consecutive bytes of
+// the blocks (a loaded file, untouched) is that range of bytes; other text
+// is copied.
+TUndoText THugeEdit::DeletedText(TRowIndex r1, TRowIndex c1, TRowIndex r2, TRowIndex c2) const
+{
+    const char* start = Lines[r1].data() + c1;
+    const char* expected = Lines[r1].data() + Lines[r1].size();
+    bool viewed = r2 > r1 && Lines[r1].IsView();
+    for (TRowIndex r = r1 + 1; viewed && r <= r2; ++r) {
+        viewed = Lines[r].IsView() && Lines[r].data() == expected;
+        expected = Lines[r].data() + Lines[r].size();
+    }
+    const char* end = Lines[r2].data() + c2;
+    if (viewed && size_t(end - start) >= ViewedInsertionLength)
+        return TUndoText::ViewOf(std::string_view(start, size_t(end - start)));
+    return TUndoText(SelectedText(r1, c1, r2, c2));
+}
 
 std::string THugeEdit::SelectedText(TRowIndex r1, TRowIndex c1, TRowIndex r2, TRowIndex c2) const
 {
@@ -59,7 +77,7 @@ void THugeEdit::DeleteSelection()
         if (CaretRow < AnchorRow || (CaretRow == AnchorRow && CaretCol < AnchorCol))
             std::swap(sr, er), std::swap(sc, ec);
         const TOffset start = OffsetOf(sr, sc);
-        std::string deleted = SelectedText(sr, sc, er, ec);
+        TUndoText deleted = SuspendRecording ? TUndoText() : DeletedText(sr, sc, er, ec);
         std::string tail(Lines[er].View().substr(ec));
         TRow& first = Lines.Edit(sr);
         first.Truncate(sc);
@@ -96,7 +114,13 @@ void THugeEdit::InsertText(const std::string& text)
     if (EditLocked)
         return;
     std::string storage;
-    const std::string& copy = WithoutCarriageReturns(text, storage);
+    InsertPlain(WithoutCarriageReturns(text, storage), false);
+}
+
+void THugeEdit::InsertPlain(std::string_view copy, bool inBlocks)
+{
+    if (EditLocked)
+        return;
     const int lineEnds = int(std::count(copy.begin(), copy.end(), '\n'));
     if (HasSelection) {
         DeleteSelection();
@@ -106,20 +130,23 @@ void THugeEdit::InsertText(const std::string& text)
         if (!SuspendRecording && !UndoStack.Empty())
             CurrentRecord = UndoStack.Pop();
     }
-    RecordText(THEUndoItem::Insertion, copy);
     const TOffset at = OffsetOf(CaretRow, CaretCol);
-    if (lineEnds >= 2) {
-        InsertRowWise(copy, lineEnds);
-        Reflow(CaretRow, CaretCol, true);
-    } else {
+    const TRowIndex row = CaretRow, col = CaretCol;
+    const char* stored = nullptr;
+    if (lineEnds >= 2)
+        stored = InsertRowWise(copy, lineEnds, inBlocks);
+    else
         Lines.Edit(CaretRow).Insert(CaretCol, copy);
-        Reflow(CaretRow, CaretCol, false);
-    }
+    // A text copied into the blocks is recorded as a view of that copy.
+    if (!SuspendRecording)
+        RecordText(THEUndoItem::Insertion,
+                   stored ? TUndoText::ViewOf({stored, copy.size()}) : TUndoText(std::string(copy)));
+    Reflow(row, col, lineEnds >= 2);
     SetCaretOffset(TOffset(int64_t(at) + int64_t(copy.size())));
     Modified = true;
 }
 
-void THugeEdit::InsertRowWise(const std::string& text, int lineEnds)
+const char* THugeEdit::InsertRowWise(std::string_view text, int lineEnds, bool inBlocks)
 {
     const bool lastRow = CaretRow == Lines.Size() - 1;
     const TRowIndex added = lastRow ? lineEnds : lineEnds - 1;
@@ -132,8 +159,10 @@ void THugeEdit::InsertRowWise(const std::string& text, int lineEnds)
     Lines.Edit(tailRow).Insert(0, tail);
 
     const char* base = text.data();
-    if (text.size() >= ViewedInsertionLength)
+    if (!inBlocks && text.size() >= ViewedInsertionLength) {
         base = Lines.Arena().Store(text.data(), text.size());
+        inBlocks = true;
+    }
     size_t pieceStart = 0;
     for (TRowIndex i = 0; pieceStart < text.size(); ++i) {
         size_t end = text.find('\n', pieceStart);
@@ -142,12 +171,13 @@ void THugeEdit::InsertRowWise(const std::string& text, int lineEnds)
         const TRowIndex target = CaretRow + i;
         if (i == 0)
             Lines.Edit(target).Append(piece);
-        else if (Lines[target].empty() && base != text.data() && piece.size() <= TRow::MaxViewLength)
+        else if (Lines[target].empty() && inBlocks && piece.size() <= TRow::MaxViewLength)
             Lines.Edit(target) = TRow::ViewOf(piece.data(), piece.size());
         else
             Lines.Edit(target).Insert(0, piece);
         pieceStart = end;
     }
+    return inBlocks ? base : nullptr;
 }
 
 void THugeEdit::OverwriteText(const std::string& text)

@@ -6,12 +6,12 @@
 
 namespace {
 
-std::unique_ptr<THEUndoItem> MakeRecord(TOffset pos, TOffset anchor, const std::string& text)
+std::unique_ptr<THEUndoItem> MakeRecord(TOffset pos, TOffset anchor, TUndoText&& text)
 {
     auto item = std::make_unique<THEUndoItem>();
     item->Pos = pos;
     item->Anchor = anchor;
-    item->Text = text;
+    item->Text = std::move(text);
     return item;
 }
 
@@ -42,16 +42,15 @@ void THugeEdit::RecordPosition(TOffset caretOffset, TOffset anchorOffset)
 void THugeEdit::RecordText(TOffset kind, const std::string& text)
 {
     if (!SuspendRecording)
-        RecordText(kind, std::string(text));
+        RecordText(kind, TUndoText(text));
 }
 
-void THugeEdit::RecordText(TOffset kind, std::string&& text)
+void THugeEdit::RecordText(TOffset kind, TUndoText&& text)
 {
     if (SuspendRecording)
         return;
     UndoStack.Push(std::move(CurrentRecord));
-    CurrentRecord = MakeRecord(kind, 0, {});
-    CurrentRecord->Text = std::move(text);
+    CurrentRecord = MakeRecord(kind, 0, std::move(text));
     RedoStack.Clear();
 }
 
@@ -78,7 +77,7 @@ void THugeEdit::Undo()
         const THEUndoItem& record = *CurrentRecord;
         again = !record.IsPosition();
         if (record.Pos == THEUndoItem::Deletion) {
-            InsertText(record.Text);
+            InsertPlain(record.Text.View(), record.Text.IsView());
         } else if (record.Pos == THEUndoItem::Insertion) {
             const TOffset b = OffsetOf(CaretRow, CaretCol);
             SetSelectionOffsets(b, TOffset(int64_t(b) - int64_t(record.Text.size())));
@@ -110,7 +109,7 @@ void THugeEdit::Redo()
         const THEUndoItem& record = *CurrentRecord;
         again = !record.IsPosition();
         if (record.Pos == THEUndoItem::Insertion) {
-            InsertText(record.Text);
+            InsertPlain(record.Text.View(), record.Text.IsView());
         } else if (record.Pos == THEUndoItem::Deletion) {
             const TOffset b = wasSelection ? selectionStart : OffsetOf(CaretRow, CaretCol);
             SetSelectionOffsets(b, TOffset(int64_t(b) + int64_t(record.Text.size())));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/Offset.h"
+#include "core/UndoText.h"
 
 #include <cstdint>
 #include <deque>
@@ -17,7 +18,7 @@ struct THEUndoItem {
     // Position records: the anchor offset, or -1 without a selection.
     TOffset Anchor = 0;
     // Text records: the text inserted or deleted at the caret.
-    std::string Text;
+    TUndoText Text;
 
     bool IsPosition() const { return Pos >= 0; }
 };

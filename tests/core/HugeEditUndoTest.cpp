@@ -46,7 +46,7 @@ TEST_F(UndoRedo, WorkedOrderOfOneCharacter)
     EXPECT_EQ(Edit->CurrentRecord->Pos, 6);
     ASSERT_NE(Edit->UndoStack.Top(), nullptr);
     EXPECT_EQ(Edit->UndoStack.Top()->Pos, THEUndoItem::Insertion);
-    EXPECT_EQ(Edit->UndoStack.Top()->Text, "x");
+    EXPECT_EQ(Edit->UndoStack.Top()->Text.View(), "x");
     Edit->Undo();
     EXPECT_EQ(Caret(), (TPos{0, 5}));
     Edit->Redo();
@@ -111,6 +111,68 @@ TEST_F(UndoRedo, ClearAllIsOneUndo)
     EXPECT_EQ(Text(), text);
     Edit->Redo();
     EXPECT_EQ(Rows(), TRows{"\n"});
+}
+
+// A large deletion of loaded rows records the loaded bytes themselves, and
+// undoing it lets the rows view them again; text that was edited first is
+// copied. Either way Undo and Redo give back exactly the text.
+TEST_F(UndoRedo, LargeDeletionsAndPastesKeepTheirTextOnceOnly)
+{
+    std::string text;
+    for (int i = 0; text.size() < 300000; ++i)
+        text += "line " + std::to_string(i) + " of a loaded file\n";
+    struct TCase {
+        const char* name;
+        bool editFirst;
+        bool wrap;
+        bool viewed;
+    };
+    for (const TCase c : {TCase{"loaded", false, false, true}, TCase{"wrapped", false, true, true},
+                          TCase{"edited", true, false, false}}) {
+        SCOPED_TRACE(c.name);
+        Load(text);
+        std::string expected = text;
+        if (c.editFirst) {
+            Edit->SetCaretOffset(100000);
+            Edit->InsertText("#");
+            expected.insert(100000, "#");
+        }
+        Edit->SetWordWrap(c.wrap);
+        Edit->SetSelectionOffsets(7, TOffset(expected.size() - 9));
+        Edit->DeleteSelection();
+        const THEUndoItem* deletion =
+            Edit->CurrentRecord->IsPosition() ? Edit->UndoStack.Top() : Edit->CurrentRecord.get();
+        ASSERT_EQ(deletion->Pos, THEUndoItem::Deletion);
+        EXPECT_EQ(deletion->Text.IsView(), c.viewed);
+        EXPECT_TRUE(deletion->Text.View() == expected.substr(7, expected.size() - 16));
+        EXPECT_TRUE(Text() == expected.substr(0, 7) + expected.substr(expected.size() - 9));
+        for (int round = 0; round < 2; ++round) {
+            Edit->Undo();
+            ASSERT_TRUE(Text() == expected);
+            EXPECT_TRUE(Edit->Lines[Edit->Lines.Size() / 2].IsView());
+            Edit->Redo();
+            ASSERT_TRUE(Text() == expected.substr(0, 7) + expected.substr(expected.size() - 9));
+        }
+        Edit->SetWordWrap(false);
+    }
+
+    // A large paste is stored once, and its record views that copy.
+    Load("ab\n");
+    Edit->SetCaretOffset(1);
+    Edit->InsertText(text);
+    const THEUndoItem* insertion =
+        Edit->CurrentRecord->IsPosition() ? Edit->UndoStack.Top() : Edit->CurrentRecord.get();
+    ASSERT_EQ(insertion->Pos, THEUndoItem::Insertion);
+    EXPECT_TRUE(insertion->Text.IsView());
+    Edit->Undo();
+    EXPECT_EQ(Text(), "ab\n");
+    Edit->Redo();
+    EXPECT_TRUE(Text() == "a" + text + "b\n");
+    // A new document drops the records with the rows they viewed.
+    Edit->Modified = false;
+    Edit->NewDocument();
+    EXPECT_EQ(Edit->UndoStack.Count(), 1u);
+    EXPECT_EQ(Edit->RedoStack.Count(), 0u);
 }
 
 TEST_F(UndoRedo, RecordsSurviveRewrapping)
