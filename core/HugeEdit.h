@@ -213,11 +213,12 @@ private:
     void EnsureNonEmpty();
     std::string SelectedText(TRowIndex r1, TRowIndex c1, TRowIndex r2, TRowIndex c2) const;
     TUndoText DeletedText(TRowIndex r1, TRowIndex c1, TRowIndex r2, TRowIndex c2) const;
-    // InsertText after the carriage returns are gone; inBlocks: the text
-    // lives in the row array's blocks, so new rows may view it.
-    void InsertPlain(std::string_view text, bool inBlocks);
-    // Returns where the text now lives in the blocks, or null.
-    const char* InsertRowWise(std::string_view text, int lineEnds, bool inBlocks);
+    // InsertText after the carriage returns are gone, of text in pieces:
+    // new rows may view the pieces that live in the row array's blocks.
+    void InsertPieces(const std::vector<TUndoText::TPiece>& pieces);
+    // Returns where a text copied into the blocks now lives, or null.
+    const char* InsertRowWise(const std::vector<TUndoText::TPiece>& pieces, int lineEnds);
+    void PlaceInsertedLine(TRowIndex line, std::string_view text, bool inBlocks);
     void ShowLoadFailure(TLoadResult result, const std::string& path);
 };
 

@@ -34,22 +34,24 @@ constexpr size_t ViewedInsertionLength = 64 * 1024;
 
 }  // namespace
 
-// The deleted text of a large range of rows that view consecutive bytes of
-// the blocks (a loaded file, untouched) is that range of bytes; other text
-// is copied.
+// Deleted text that loaded rows view is recorded as views of their bytes,
+// the text of edited rows as a copy.
 TUndoText THugeEdit::DeletedText(TRowIndex r1, TRowIndex c1, TRowIndex r2, TRowIndex c2) const
 {
-    const char* start = Lines[r1].data() + c1;
-    const char* expected = Lines[r1].data() + Lines[r1].size();
-    bool viewed = r2 > r1 && Lines[r1].IsView();
-    for (TRowIndex r = r1 + 1; viewed && r <= r2; ++r) {
-        viewed = Lines[r].IsView() && Lines[r].data() == expected;
-        expected = Lines[r].data() + Lines[r].size();
-    }
-    const char* end = Lines[r2].data() + c2;
-    if (viewed && size_t(end - start) >= ViewedInsertionLength)
-        return TUndoText::ViewOf(std::string_view(start, size_t(end - start)));
-    return TUndoText(SelectedText(r1, c1, r2, c2));
+    if (r1 == r2)
+        return TUndoText(std::string(Lines[r1].View().substr(c1, c2 - c1)));
+    TUndoText text;
+    auto add = [&text](const TRow& row, std::string_view part) {
+        if (row.IsView())
+            text.AppendView(part);
+        else
+            text.AppendCopy(part);
+    };
+    add(Lines[r1], Lines[r1].View().substr(c1));
+    for (TRowIndex r = r1 + 1; r < r2; ++r)
+        add(Lines[r], Lines[r].View());
+    add(Lines[r2], Lines[r2].View().substr(0, c2));
+    return text;
 }
 
 std::string THugeEdit::SelectedText(TRowIndex r1, TRowIndex c1, TRowIndex r2, TRowIndex c2) const
@@ -114,14 +116,19 @@ void THugeEdit::InsertText(const std::string& text)
     if (EditLocked)
         return;
     std::string storage;
-    InsertPlain(WithoutCarriageReturns(text, storage), false);
+    InsertPieces({{WithoutCarriageReturns(text, storage), false}});
 }
 
-void THugeEdit::InsertPlain(std::string_view copy, bool inBlocks)
+void THugeEdit::InsertPieces(const std::vector<TUndoText::TPiece>& pieces)
 {
     if (EditLocked)
         return;
-    const int lineEnds = int(std::count(copy.begin(), copy.end(), '\n'));
+    size_t size = 0;
+    int lineEnds = 0;
+    for (const TUndoText::TPiece& piece : pieces) {
+        size += piece.Text.size();
+        lineEnds += int(std::count(piece.Text.begin(), piece.Text.end(), '\n'));
+    }
     if (HasSelection) {
         DeleteSelection();
         HasSelection = false;
@@ -133,20 +140,23 @@ void THugeEdit::InsertPlain(std::string_view copy, bool inBlocks)
     const TOffset at = OffsetOf(CaretRow, CaretCol);
     const TRowIndex row = CaretRow, col = CaretCol;
     const char* stored = nullptr;
-    if (lineEnds >= 2)
-        stored = InsertRowWise(copy, lineEnds, inBlocks);
-    else
-        Lines.Edit(CaretRow).Insert(CaretCol, copy);
+    if (lineEnds >= 2) {
+        stored = InsertRowWise(pieces, lineEnds);
+    } else {
+        std::string joined;
+        for (const TUndoText::TPiece& piece : pieces)
+            joined.append(piece.Text);
+        Lines.Edit(CaretRow).Insert(CaretCol, joined);
+    }
     // A text copied into the blocks is recorded as a view of that copy.
     if (!SuspendRecording)
-        RecordText(THEUndoItem::Insertion,
-                   stored ? TUndoText::ViewOf({stored, copy.size()}) : TUndoText(std::string(copy)));
+        RecordText(THEUndoItem::Insertion, stored ? TUndoText::ViewOf({stored, size}) : TUndoText::Of(pieces));
     Reflow(row, col, lineEnds >= 2);
-    SetCaretOffset(TOffset(int64_t(at) + int64_t(copy.size())));
+    SetCaretOffset(TOffset(int64_t(at) + int64_t(size)));
     Modified = true;
 }
 
-const char* THugeEdit::InsertRowWise(std::string_view text, int lineEnds, bool inBlocks)
+const char* THugeEdit::InsertRowWise(const std::vector<TUndoText::TPiece>& pieces, int lineEnds)
 {
     const bool lastRow = CaretRow == Lines.Size() - 1;
     const TRowIndex added = lastRow ? lineEnds : lineEnds - 1;
@@ -158,26 +168,47 @@ const char* THugeEdit::InsertRowWise(std::string_view text, int lineEnds, bool i
     Lines.Edit(CaretRow).Truncate(CaretCol);
     Lines.Edit(tailRow).Insert(0, tail);
 
-    const char* base = text.data();
-    if (!inBlocks && text.size() >= ViewedInsertionLength) {
-        base = Lines.Arena().Store(text.data(), text.size());
-        inBlocks = true;
+    std::vector<TUndoText::TPiece> parts = pieces;
+    const char* stored = nullptr;
+    if (parts.size() == 1 && !parts[0].InBlocks && parts[0].Text.size() >= ViewedInsertionLength) {
+        stored = Lines.Arena().Store(parts[0].Text.data(), parts[0].Text.size());
+        parts[0] = {std::string_view(stored, parts[0].Text.size()), true};
     }
-    size_t pieceStart = 0;
-    for (TRowIndex i = 0; pieceStart < text.size(); ++i) {
-        size_t end = text.find('\n', pieceStart);
-        end = end == std::string::npos ? text.size() : end + 1;
-        const std::string_view piece(base + pieceStart, end - pieceStart);
-        const TRowIndex target = CaretRow + i;
-        if (i == 0)
-            Lines.Edit(target).Append(piece);
-        else if (Lines[target].empty() && inBlocks && piece.size() <= TRow::MaxViewLength)
-            Lines.Edit(target) = TRow::ViewOf(piece.data(), piece.size());
-        else
-            Lines.Edit(target).Insert(0, piece);
-        pieceStart = end;
+    TRowIndex line = 0;
+    std::string straddling;  // a line that began in an earlier piece
+    for (size_t p = 0; p < parts.size(); ++p) {
+        const std::string_view text = parts[p].Text;
+        for (size_t pos = 0; pos < text.size();) {
+            const size_t lineEnd = text.find('\n', pos);
+            const size_t end = lineEnd == std::string_view::npos ? text.size() : lineEnd + 1;
+            const std::string_view piece = text.substr(pos, end - pos);
+            pos = end;
+            const bool complete = lineEnd != std::string_view::npos || p + 1 == parts.size();
+            if (straddling.empty() && complete) {
+                PlaceInsertedLine(line++, piece, parts[p].InBlocks);
+            } else {
+                straddling.append(piece);
+                if (complete) {
+                    PlaceInsertedLine(line++, straddling, false);
+                    straddling.clear();
+                }
+            }
+        }
     }
-    return inBlocks ? base : nullptr;
+    return stored;
+}
+
+// The caret row keeps its head and takes the first line; an empty new row
+// views bytes of the blocks; other rows get a copy.
+void THugeEdit::PlaceInsertedLine(TRowIndex line, std::string_view text, bool inBlocks)
+{
+    const TRowIndex target = CaretRow + line;
+    if (line == 0)
+        Lines.Edit(target).Append(text);
+    else if (Lines[target].empty() && inBlocks && text.size() <= TRow::MaxViewLength)
+        Lines.Edit(target) = TRow::ViewOf(text.data(), text.size());
+    else
+        Lines.Edit(target).Insert(0, text);
 }
 
 void THugeEdit::OverwriteText(const std::string& text)

@@ -77,7 +77,7 @@ void THugeEdit::Undo()
         const THEUndoItem& record = *CurrentRecord;
         again = !record.IsPosition();
         if (record.Pos == THEUndoItem::Deletion) {
-            InsertPlain(record.Text.View(), record.Text.IsView());
+            InsertPieces(record.Text.Pieces());
         } else if (record.Pos == THEUndoItem::Insertion) {
             const TOffset b = OffsetOf(CaretRow, CaretCol);
             SetSelectionOffsets(b, TOffset(int64_t(b) - int64_t(record.Text.size())));
@@ -109,7 +109,7 @@ void THugeEdit::Redo()
         const THEUndoItem& record = *CurrentRecord;
         again = !record.IsPosition();
         if (record.Pos == THEUndoItem::Insertion) {
-            InsertPlain(record.Text.View(), record.Text.IsView());
+            InsertPieces(record.Text.Pieces());
         } else if (record.Pos == THEUndoItem::Deletion) {
             const TOffset b = wasSelection ? selectionStart : OffsetOf(CaretRow, CaretCol);
             SetSelectionOffsets(b, TOffset(int64_t(b) + int64_t(record.Text.size())));

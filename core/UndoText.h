@@ -1,34 +1,65 @@
-// The text of an undo record: a copy of its own, or a view of text in the
-// row array's text blocks, which never move or change while the document
-// lives. Deleting a large loaded range then records it without a copy, and
-// undoing the deletion lets the new rows view the same bytes again.
+// The text of an undo record, as pieces: views of the row array's text
+// blocks, which never move or change while the document lives, and copies
+// of its own. Deleting a large loaded range records the loaded bytes
+// without copying them, and undoing the deletion lets the new rows view
+// the same bytes again.
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class TUndoText {
 public:
+    struct TPiece {
+        std::string_view Text;
+        bool InBlocks = false;  // the bytes live in the row array's blocks
+    };
+
     TUndoText() = default;
-    TUndoText(std::string text) : Owned(std::move(text)) {}
-    TUndoText(const char* text) : Owned(text) {}
+    TUndoText(std::string text) { AppendCopy(text); }
+    TUndoText(const char* text) : TUndoText(std::string(text)) {}
 
     // Text that lives in the row array's blocks (the caller's guarantee).
     static TUndoText ViewOf(std::string_view text)
     {
         TUndoText viewed;
-        viewed.Viewed = text;
-        viewed.Viewing = true;
+        viewed.AppendView(text);
         return viewed;
     }
 
-    std::string_view View() const { return Viewing ? Viewed : std::string_view(Owned); }
-    size_t size() const { return View().size(); }
-    bool empty() const { return size() == 0; }
-    bool IsView() const { return Viewing; }
+    static TUndoText Of(const std::vector<TPiece>& pieces)
+    {
+        TUndoText text;
+        for (const TPiece& piece : pieces) {
+            if (piece.InBlocks)
+                text.AppendView(piece.Text);
+            else
+                text.AppendCopy(piece.Text);
+        }
+        return text;
+    }
+
+    // Appends bytes of the blocks; a view that continues the last one
+    // widens it.
+    void AppendView(std::string_view text);
+    void AppendCopy(std::string_view text);
+
+    std::vector<TPiece> Pieces() const;
+    std::string str() const;
+    size_t size() const { return Size; }
+    bool empty() const { return Size == 0; }
+    // Bytes held as a copy of the record's own.
+    size_t CopiedBytes() const { return Owned.size(); }
 
 private:
+    // A view (Viewed set) or the range [Begin, Begin + Length) of Owned.
+    struct TPart {
+        size_t Begin;
+        size_t Length;
+        const char* Viewed;
+    };
     std::string Owned;
-    std::string_view Viewed;
-    bool Viewing = false;
+    std::vector<TPart> Parts;
+    size_t Size = 0;
 };

@@ -1,0 +1,47 @@
+#include "core/UndoText.h"
+
+void TUndoText::AppendView(std::string_view text)
+{
+    if (text.empty())
+        return;
+    Size += text.size();
+    if (!Parts.empty() && Parts.back().Viewed && Parts.back().Viewed + Parts.back().Length == text.data()) {
+        Parts.back().Length += text.size();
+        return;
+    }
+    Parts.push_back({0, text.size(), text.data()});
+}
+
+void TUndoText::AppendCopy(std::string_view text)
+{
+    if (text.empty())
+        return;
+    Size += text.size();
+    if (!Parts.empty() && !Parts.back().Viewed)
+        Parts.back().Length += text.size();
+    else
+        Parts.push_back({Owned.size(), text.size(), nullptr});
+    Owned.append(text);
+}
+
+std::vector<TUndoText::TPiece> TUndoText::Pieces() const
+{
+    std::vector<TPiece> pieces;
+    pieces.reserve(Parts.size());
+    for (const TPart& part : Parts) {
+        if (part.Viewed)
+            pieces.push_back({std::string_view(part.Viewed, part.Length), true});
+        else
+            pieces.push_back({std::string_view(Owned).substr(part.Begin, part.Length), false});
+    }
+    return pieces;
+}
+
+std::string TUndoText::str() const
+{
+    std::string text;
+    text.reserve(Size);
+    for (const TPiece& piece : Pieces())
+        text.append(piece.Text);
+    return text;
+}
