@@ -167,6 +167,10 @@ void MeasureWrap(TBenchEditor& edit)
         lineEnds.Send(WM_KEYDOWN, VK_BACK);
     }
     lineEnds.Report("wrapped_enter_back");
+    // A pasted text of several lines rewraps from the caret to the end.
+    TStopwatch paste;
+    edit.InsertText("pasted one\r\npasted two\r\npasted three ");
+    Report("wrapped_paste_lines_ms", paste.Millis());
     TStopwatch off;
     edit.SetWordWrap(false);
     Report("wrap_off_s", off.Seconds());

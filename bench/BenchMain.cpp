@@ -137,6 +137,8 @@ int main(int argc, char** argv)
         Row(rows.c_str(),
             Fmt("%g / %g", Get(r, "wrapped_keystroke_rows_max"), Get(r, "wrapped_enter_back_rows_max")),
             "(one paragraph)", Get(r, "wrapped_keystroke_rows_max") < 100 && Get(r, "wrapped_enter_back_rows_max") < 100);
+        const std::string paste = std::string("paste of three lines in a wrapped paragraph, ") + which;
+        Row(paste.c_str(), Fmt("%.1f ms", Get(r, "wrapped_paste_lines_ms")), "(to the end)", true);
         Row(off.c_str(), Fmt("%.2f s", Get(r, "wrap_off_s")), "< 3 s", Get(r, "wrap_off_s") < 3);
     };
     wrapping(quick ? "large" : "1 GiB", wrap);
