@@ -41,16 +41,10 @@ TUndoText THugeEdit::DeletedText(TRowIndex r1, TRowIndex c1, TRowIndex r2, TRowI
     if (r1 == r2)
         return TUndoText(std::string(Lines[r1].View().substr(c1, c2 - c1)));
     TUndoText text;
-    auto add = [&text](const TRow& row, std::string_view part) {
-        if (row.IsView())
-            text.AppendView(part);
-        else
-            text.AppendCopy(part);
-    };
-    add(Lines[r1], Lines[r1].View().substr(c1));
+    text.Append(Lines[r1].View().substr(c1), Lines[r1].IsView());
     for (TRowIndex r = r1 + 1; r < r2; ++r)
-        add(Lines[r], Lines[r].View());
-    add(Lines[r2], Lines[r2].View().substr(0, c2));
+        text.Append(Lines[r].View(), Lines[r].IsView());
+    text.Append(Lines[r2].View().substr(0, c2), Lines[r2].IsView());
     return text;
 }
 
@@ -142,6 +136,8 @@ void THugeEdit::InsertPieces(const std::vector<TUndoText::TPiece>& pieces)
     const char* stored = nullptr;
     if (lineEnds >= 2) {
         stored = InsertRowWise(pieces, lineEnds);
+    } else if (pieces.size() == 1) {
+        Lines.Edit(CaretRow).Insert(CaretCol, pieces[0].Text);
     } else {
         std::string joined;
         for (const TUndoText::TPiece& piece : pieces)

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 // A byte sink. WriteRows hands it large blocks whose line ends are
 // converted already.
@@ -44,6 +45,9 @@ public:
 // Writes every row to output; false when a write failed. With crlf false
 // line feeds are written as they are.
 bool WriteRows(const THELineArray& lines, TTextOutput& output, bool crlf = true);
+
+// The text with every line feed as carriage return and line feed.
+std::string WithCrLf(std::string_view text);
 
 // Saves rows to path without ever destroying the old file: the text goes to
 // a temporary file in the same folder, is flushed to disk and renamed over

@@ -17,7 +17,11 @@ public:
     };
 
     TUndoText() = default;
-    TUndoText(std::string text) { AppendCopy(text); }
+    TUndoText(std::string text) : Owned(std::move(text)), Size(Owned.size())
+    {
+        if (Size)
+            Parts.push_back({0, Size, nullptr});
+    }
     TUndoText(const char* text) : TUndoText(std::string(text)) {}
 
     // Text that lives in the row array's blocks (the caller's guarantee).
@@ -31,12 +35,8 @@ public:
     static TUndoText Of(const std::vector<TPiece>& pieces)
     {
         TUndoText text;
-        for (const TPiece& piece : pieces) {
-            if (piece.InBlocks)
-                text.AppendView(piece.Text);
-            else
-                text.AppendCopy(piece.Text);
-        }
+        for (const TPiece& piece : pieces)
+            text.Append(piece.Text, piece.InBlocks);
         return text;
     }
 
@@ -44,6 +44,7 @@ public:
     // widens it.
     void AppendView(std::string_view text);
     void AppendCopy(std::string_view text);
+    void Append(std::string_view text, bool inBlocks) { inBlocks ? AppendView(text) : AppendCopy(text); }
 
     std::vector<TPiece> Pieces() const;
     std::string str() const;

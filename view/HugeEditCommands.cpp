@@ -3,6 +3,7 @@
 #include "core/HugeEdit.h"
 
 #include "app/CommandIds.h"
+#include "core/TextWriter.h"
 #include "framework/Clipboard.h"
 
 const TResponseTable<THugeEdit> THugeEdit::Responses{
@@ -34,15 +35,7 @@ void THugeEdit::Copy()
     TRowIndex r1 = AnchorRow, c1 = AnchorCol, r2 = CaretRow, c2 = CaretCol;
     if (r2 < r1 || (r1 == r2 && c2 < c1))
         std::swap(r1, r2), std::swap(c1, c2);
-    const std::string text = SelectedText(r1, c1, r2, c2);
-    std::string clip;
-    clip.reserve(text.size() + text.size() / 32);
-    for (char c : text) {
-        if (c == '\n')
-            clip.push_back('\r');
-        clip.push_back(c);
-    }
-    SetClipboardText(clip);
+    SetClipboardText(WithCrLf(SelectedText(r1, c1, r2, c2)));
 }
 
 void THugeEdit::Paste()
