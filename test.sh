@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
+scripts/check-layers.sh
 scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 cd build

@@ -3,7 +3,7 @@
 // where settings live.
 #pragma once
 
-#include "view/TextStyle.h"
+#include "core/TextStyle.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #include "app/WendApp.h"
 #include "search/HugeEditSearch.h"
 
-#include "app/CommandIds.h"
+#include "view/CommandIds.h"
 #include "app/SDIDecFrame.h"
 #include "app/ShowState.h"
 #include "app/StartRequest.h"

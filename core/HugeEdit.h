@@ -13,7 +13,7 @@
 #include "framework/Font.h"
 #include "framework/ResponseTable.h"
 #include "framework/Window.h"
-#include "view/TextStyle.h"
+#include "core/TextStyle.h"
 
 #include <memory>
 #include <stdexcept>
@@ -183,6 +183,8 @@ private:
 
     // The metrics that follow from the font and the client size.
     void MakeFont(const std::string& face, int height);
+    // The scroller is the view's; the view makes it.
+    void MakeScroller();
     void ComputeWindowSize();
     // Rewraps everything keeping the caret and selection by offset (the
     // pattern shared by SetWordWrap, resize and ApplyStyle).

@@ -4,7 +4,6 @@
 
 #include "core/DisplayColumn.h"
 #include "framework/Platform.h"
-#include "view/HEScroller.h"
 
 #include <algorithm>
 #include <limits>
@@ -40,7 +39,7 @@ THugeEdit::THugeEdit(TWindow* parent, const std::string& title)
     LineHeight = FontHeight;
     LeftMargin = TopMargin = CharWidth;
     TabSize = 3;
-    Scroller = std::make_unique<THEScroller>(this, CharWidth, LineHeight, 0, 0);
+    MakeScroller();
     Reset();
 }
 
@@ -49,8 +48,6 @@ THugeEdit::~THugeEdit()
     // Windows are destroyed before the rows they paint.
     DestroyPeer();
 }
-
-THEScroller* THugeEdit::HEScroller() const { return static_cast<THEScroller*>(Scroller.get()); }
 
 void THugeEdit::Reset()
 {

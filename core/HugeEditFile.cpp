@@ -4,7 +4,7 @@
 
 #include "framework/Application.h"
 #include "framework/Platform.h"
-#include "view/HEScroller.h"
+#include "framework/Scroller.h"
 
 #include <cerrno>
 #include <cstring>

@@ -4,7 +4,7 @@
 
 #include "core/DisplayColumn.h"
 #include "core/Reflow.h"
-#include "view/HEScroller.h"
+#include "framework/Scroller.h"
 
 void THugeEdit::Reflow(TRowIndex row, TRowIndex col, bool toEnd)
 {

@@ -1,6 +1,6 @@
 #include "resources/MainAccelerators.h"
 
-#include "app/CommandIds.h"
+#include "view/CommandIds.h"
 #include "framework/Types.h"
 #include "resources/ResourceIds.h"
 

@@ -1,6 +1,6 @@
 #include "resources/MainMenu.h"
 
-#include "app/CommandIds.h"
+#include "view/CommandIds.h"
 #include "resources/ResourceIds.h"
 
 #include <utility>

@@ -2,7 +2,7 @@
 // join them with the clipboard).
 #include "core/HugeEdit.h"
 
-#include "app/CommandIds.h"
+#include "view/CommandIds.h"
 #include "core/TextWriter.h"
 #include "framework/Clipboard.h"
 

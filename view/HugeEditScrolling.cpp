@@ -6,6 +6,11 @@
 #include "view/HEScroller.h"
 
 #include <algorithm>
+#include <memory>
+
+void THugeEdit::MakeScroller() { Scroller = std::make_unique<THEScroller>(this, CharWidth, LineHeight, 0, 0); }
+
+THEScroller* THugeEdit::HEScroller() const { return static_cast<THEScroller*>(Scroller.get()); }
 
 void THugeEdit::EvSize(unsigned sizeType, const TSize& size)
 {

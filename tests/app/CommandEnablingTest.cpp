@@ -2,7 +2,7 @@
 // own, the application's, and those whose features do not exist yet.
 #include "AppHarness.h"
 
-#include "app/CommandIds.h"
+#include "view/CommandIds.h"
 
 #include <gtest/gtest.h>
 

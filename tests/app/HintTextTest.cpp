@@ -1,4 +1,4 @@
-#include "app/CommandIds.h"
+#include "view/CommandIds.h"
 #include "app/HintText.h"
 #include "resources/HintStrings.h"
 #include "resources/MainMenu.h"

@@ -1,4 +1,4 @@
-#include "app/CommandIds.h"
+#include "view/CommandIds.h"
 #include "resources/MainAccelerators.h"
 
 #include <gtest/gtest.h>

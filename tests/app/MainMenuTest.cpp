@@ -1,4 +1,4 @@
-#include "app/CommandIds.h"
+#include "view/CommandIds.h"
 #include "resources/MainMenu.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // the settings applied, and what the command line makes happen.
 #include "AppHarness.h"
 
-#include "app/CommandIds.h"
+#include "view/CommandIds.h"
 #include "app/ShowState.h"
 #include "app/SettingsDefaults.h"
 #include "framework/Platform.h"

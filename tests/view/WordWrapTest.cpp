@@ -4,7 +4,7 @@
 // a paragraph of a long document reflows that paragraph only.
 #include "tests/support/EditorFixture.h"
 
-#include "view/TextStyle.h"
+#include "core/TextStyle.h"
 
 namespace {
 
