@@ -222,6 +222,7 @@ private:
     const char* InsertRowWise(const std::vector<TUndoText::TPiece>& pieces, int lineEnds);
     void PlaceInsertedLine(TRowIndex line, std::string_view text, bool inBlocks);
     void ShowLoadFailure(TLoadResult result, const std::string& path);
+    void EndReplayOnPosition(THEUndoStack& otherStack);
 };
 
 class THEScroller;
