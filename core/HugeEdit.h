@@ -4,6 +4,7 @@
 // view side in view/HugeEdit*.cpp.
 #pragma once
 
+#include "core/FileSaver.h"
 #include "core/LineArray.h"
 #include "core/Offset.h"
 #include "core/TextLoader.h"
