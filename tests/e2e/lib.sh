@@ -3,7 +3,8 @@
 # what it saved byte for byte.
 set -euo pipefail
 
-VANTOR=${1:?usage: test_x.sh path/to/vantor}
+VANTOR=${1:?usage: test_x.sh path/to/vantor [path/to/libvantor_slowread.so]}
+SLOWREAD=${2:-}
 WORK=$(mktemp -d)
 XVFB_PID=""
 APP_PID=""
@@ -52,6 +53,20 @@ wait_window() {
   done
   fail "no window named '$title' (windows: $(xdotool search --name . getwindowname %@ 2>/dev/null | tr '\n' '|'))"
 }
+
+# wait_for DESCRIPTION COMMAND...: waits until the command succeeds.
+wait_for() {
+  local what=$1
+  shift
+  for _ in $(seq 300); do
+    "$@" && return 0
+    kill -0 "$APP_PID" 2>/dev/null || fail "the program ended while waiting for $what"
+    sleep 0.1
+  done
+  fail "timed out waiting for $what"
+}
+
+window_exists() { xdotool search --name "$1" >/dev/null 2>&1; }
 
 window_name() { xdotool getwindowfocus getwindowname 2>/dev/null || true; }
 
