@@ -27,6 +27,7 @@ const TResponseTable<TWendApp> TWendApp::Responses = {
     {CM_WORDWRAP, &TWendApp::CmWordWrap, nullptr},
     {CM_WORDWRAP, nullptr, &TWendApp::CeWordWrap},
     {CM_FILESAVE, nullptr, &TWendApp::CeFileSave},
+    {CM_FILESAVEAS, nullptr, &TWendApp::CeFileSaveAs},
     {CM_DOSTEXT, &TWendApp::CmDosText, nullptr},
     {CM_DOSTEXT, nullptr, &TWendApp::CeDosText},
     {CM_EDITCLEAR, &TWendApp::CmEditClear, nullptr},
@@ -165,7 +166,9 @@ void TWendApp::CeWordWrap(TCommandEnabler& ce)
     ce.SetCheck(Editor->WordWrap);
 }
 
-void TWendApp::CeFileSave(TCommandEnabler& ce) { ce.Enable(Editor->Modified); }
+// A file still loading is only partly in the document: nothing saves it.
+void TWendApp::CeFileSave(TCommandEnabler& ce) { ce.Enable(Editor->Modified && !Editor->IsLoading()); }
+void TWendApp::CeFileSaveAs(TCommandEnabler& ce) { ce.Enable(!Editor->IsLoading()); }
 
 void TWendApp::CeDosText(TCommandEnabler& ce)
 {

@@ -57,6 +57,7 @@ private:
     void CmEditClear();
     void CeWordWrap(TCommandEnabler& ce);
     void CeFileSave(TCommandEnabler& ce);
+    void CeFileSaveAs(TCommandEnabler& ce);
     void CeDosText(TCommandEnabler& ce);
     static const TResponseTable<TWendApp> Responses;
 

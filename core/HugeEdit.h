@@ -4,6 +4,8 @@
 // view side in view/HugeEdit*.cpp.
 #pragma once
 
+#include "core/FileOrigin.h"
+#include "core/FileSaver.h"
 #include "core/LineArray.h"
 #include "core/Offset.h"
 #include "core/TextLoader.h"
@@ -142,6 +144,10 @@ public:
     // untitled); the record also serves both file dialogs.
     TOpenSaveData FileData;
     std::string InitialDir;
+    // The file the document was last loaded from or saved to.
+    TFileOrigin Origin;
+    // The longest text the document may hold; tests lower it.
+    int64_t LengthLimit = MaxDocumentLength;
 
     // --- display fields ---------------------------------------------------
     TColor TextColor;
@@ -162,6 +168,9 @@ public:
     bool IsLoading() const { return Loading; }
 
 protected:
+    // Opens a file for ReadText; tests give inputs that fail.
+    virtual TTextInput OpenForReading(const std::string& path) { return TTextInput::FromFile(path); }
+
     // Command handlers of the editor's own table.
     void CmEditUndo() { Undo(); }
     void CmEditRedo() { Redo(); }
@@ -179,6 +188,12 @@ private:
     bool Loading = false;
     bool LoadAbandoned = false;
     bool CloseAfterLoad = false;
+    // A rewrap asked for while a file loads waits for the end of the load.
+    bool RewrapAfterLoad = false;
+    TLoadFacts LastLoad;
+    // Never less than the length of the text: grows with every insertion
+    // and is measured again only when an insertion might not fit.
+    int64_t LengthBound = 1;
     int LineSpacingPixels = 0;
 
     // The metrics that follow from the font and the client size.
@@ -222,6 +237,17 @@ private:
     const char* InsertRowWise(const std::vector<TUndoText::TPiece>& pieces, int lineEnds);
     void PlaceInsertedLine(TRowIndex line, std::string_view text, bool inBlocks);
     void ShowLoadFailure(TLoadResult result, const std::string& path);
+    void TakeLoadedFile(const std::string& path, const TTextInput& input, TLoadResult result);
+    // Asks before a save over the document's own file would lose text;
+    // false when the user says No.
+    bool ConfirmSaveOver(const std::string& path);
+    // Whether inserting inserted characters in place of replaced ones keeps
+    // the text within LengthLimit; if not, says so.
+    bool RoomFor(int64_t inserted, int64_t replaced);
+    // Rewraps every row keeping the caret and selection (deferred while a
+    // file loads).
+    void RewrapAll();
+    void EndReplayOnPosition(THEUndoStack& otherStack);
 };
 
 class THEScroller;

@@ -56,6 +56,8 @@ void THugeEdit::Reset()
     HasSelection = false;
     CaretRow = CaretCol = AnchorRow = AnchorCol = 0;
     FileData.FileName.clear();
+    Origin = {};
+    LengthBound = 1;
     CurrentRecord = PositionRecord(0, 0);
     UndoStack.Clear();
     RedoStack.Clear();

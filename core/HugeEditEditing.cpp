@@ -4,6 +4,8 @@
 #include "core/WordChar.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace {
@@ -110,7 +112,26 @@ void THugeEdit::InsertText(const std::string& text)
     if (EditLocked)
         return;
     std::string storage;
-    InsertPieces({{WithoutCarriageReturns(text, storage), false}});
+    const std::string_view clean = WithoutCarriageReturns(text, storage);
+    const int64_t selected =
+        HasSelection ? std::abs(int64_t(OffsetOf(CaretRow, CaretCol)) - int64_t(OffsetOf(AnchorRow, AnchorCol))) : 0;
+    if (!RoomFor(int64_t(clean.size()), selected))
+        return;
+    InsertPieces({{clean, false}});
+}
+
+bool THugeEdit::RoomFor(int64_t inserted, int64_t replaced)
+{
+    if (LengthBound + inserted - replaced <= LengthLimit)
+        return true;
+    LengthBound = Lines.TextLength();
+    if (LengthBound + inserted - replaced <= LengthLimit)
+        return true;
+    MessageBox(this,
+               "The document cannot hold more than " + std::to_string(LengthLimit) +
+                   " characters.\nThe text was not inserted.",
+               "WARNING", MB_ICONSTOP | MB_OK);
+    return false;
 }
 
 void THugeEdit::InsertPieces(const std::vector<TUndoText::TPiece>& pieces)
@@ -123,6 +144,7 @@ void THugeEdit::InsertPieces(const std::vector<TUndoText::TPiece>& pieces)
         size += piece.Text.size();
         lineEnds += int(std::count(piece.Text.begin(), piece.Text.end(), '\n'));
     }
+    LengthBound += int64_t(size);
     if (HasSelection) {
         DeleteSelection();
         HasSelection = false;
@@ -213,6 +235,10 @@ void THugeEdit::OverwriteText(const std::string& text)
         return;
     const std::string copy = WithoutCarriageReturns(text);
     const size_t k = copy.size();
+    // What the caret's row holds is replaced at least.
+    if (!RoomFor(int64_t(k), std::min<int64_t>(int64_t(k), int64_t(Lines[CaretRow].size()) - CaretCol)))
+        return;
+    LengthBound += int64_t(k);
     const TOffset at = OffsetOf(CaretRow, CaretCol);
     while (Lines[CaretRow].size() - size_t(CaretCol) < k && CaretRow + 1 < Lines.Size())
         Lines.JoinNext(CaretRow);

@@ -6,6 +6,7 @@
 #include "framework/Platform.h"
 #include "framework/Scroller.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
@@ -31,22 +32,35 @@ std::string FormatError(const char* pattern, unsigned long error)
     return text;
 }
 
+std::string TooLongText(int64_t limit)
+{
+    return "The text is longer than the " + std::to_string(limit) + " characters a document can hold.";
+}
+
 // Why a path that exists cannot be opened as a document; empty when it can
 // be read, or when it does not exist (that opens an empty document under
-// its name).
-std::string UnreadableReason(const std::string& path)
+// its name). Only regular files are read: a FIFO or a device could block
+// or never end.
+std::string UnreadableReason(const std::string& path, int64_t limit)
 {
     struct stat info {};
     if (stat(path.c_str(), &info) != 0)
         return errno == ENOENT ? std::string() : std::strerror(errno);
     if (S_ISDIR(info.st_mode))
         return "It is a folder.";
+    if (!S_ISREG(info.st_mode))
+        return "It is not a regular file.";
     if (access(path.c_str(), R_OK) != 0)
         return std::strerror(errno);
-    if (S_ISREG(info.st_mode) && info.st_size > MaxDocumentLength)
-        return "The file is larger than the " + std::to_string(MaxDocumentLength / (1024 * 1024)) +
-               " MiB a document can hold.";
+    if (info.st_size > limit)
+        return TooLongText(limit);
     return {};
+}
+
+// A question before a save; No is the default answer.
+bool AskSaveAnyway(TWindow* owner, const std::string& text)
+{
+    return MessageBox(owner, text, "Save File?", MB_ICONEXCLAMATION | MB_YESNO | MB_DEFBUTTON2) == IDYES;
 }
 
 }  // namespace
@@ -85,16 +99,20 @@ void THugeEdit::Open(const std::string& path)
     }
     if (!CanClose())
         return;
-    const std::string reason = UnreadableReason(local);
+    const std::string reason = UnreadableReason(local, LengthLimit);
     if (!reason.empty()) {
         MessageBox(this, "Cannot open " + local + "\n" + reason, "WARNING", MB_ICONSTOP | MB_OK);
         return;
     }
-    TTextInput input = TTextInput::FromFile(local);
-    ReadText(input);
+    TTextInput input = OpenForReading(local);
+    if (!input.IsOpen() && input.Error() != ENOENT) {
+        // Gone or changed since it was looked at: the document stays.
+        MessageBox(this, "Cannot open " + local + "\n" + std::strerror(input.Error()), "WARNING", MB_ICONSTOP | MB_OK);
+        return;
+    }
+    const TLoadResult result = ReadText(input);
     Modified = false;
-    FileData.FileName = local;
-    SetDocTitle(FileData.FileName, 0);
+    TakeLoadedFile(local, input, result);
     if (CloseAfterLoad) {
         CloseAfterLoad = false;
         TWindow* top = this;
@@ -104,8 +122,66 @@ void THugeEdit::Open(const std::string& path)
     }
 }
 
+// Names the document after the file it was read from, unless nothing of
+// the file could be taken; a failure is reported with the file's name.
+void THugeEdit::TakeLoadedFile(const std::string& path, const TTextInput& input, TLoadResult result)
+{
+    if (result == TLoadResult::TooLarge) {
+        // An empty document named after the file could be saved over it.
+        SetDocTitle(FileData.FileName, 0);
+        ShowLoadFailure(result, path);
+        return;
+    }
+    FileData.FileName = path;
+    // A file input knows the file as it was opened; others are looked up.
+    Origin = {path, input.Stamp().Exists ? input.Stamp() : TFileStamp::Of(path), 0, {}, LastLoad.BytesRead};
+    if (LastLoad.EndMarkAt >= 0 && Origin.Stamp.Exists)
+        Origin.BytesAfterEndMark = std::max<int64_t>(0, Origin.Stamp.Size - LastLoad.EndMarkAt - 1);
+    if (result == TLoadResult::ReadError)
+        Origin.ReadFailure = std::strerror(LastLoad.ReadErrno);
+    else if (result == TLoadResult::Abandoned)
+        Origin.ReadFailure = "the load was stopped";
+    SetDocTitle(FileData.FileName, 0);
+    if (result == TLoadResult::ReadError)
+        ShowLoadFailure(result, path);
+}
+
+void THugeEdit::ShowLoadFailure(TLoadResult result, const std::string& path)
+{
+    const std::string text = result == TLoadResult::TooLarge
+                                 ? "Cannot open " + path + "\n" + TooLongText(LengthLimit)
+                                 : "Cannot read " + path + ": " + Origin.ReadFailure + ".\nThe document holds only the first " +
+                                       std::to_string(Origin.BytesRead) + " bytes of the file.";
+    MessageBox(this, text, "WARNING", MB_ICONSTOP | MB_OK);
+}
+
+bool THugeEdit::ConfirmSaveOver(const std::string& path)
+{
+    if (!Origin.Names(path))
+        return true;
+    if (!Origin.ReadFailure.empty() &&
+        !AskSaveAnyway(this, path + " could not be read completely (" + Origin.ReadFailure +
+                                 "): the document holds only its first " + std::to_string(Origin.BytesRead) +
+                                 " bytes. Saving will replace the whole file with them. Save anyway?"))
+        return false;
+    if (Origin.BytesAfterEndMark > 0 &&
+        !AskSaveAnyway(this, path + " holds " + std::to_string(Origin.BytesAfterEndMark) +
+                                 " bytes after its end-of-file mark that are not shown. Saving will remove them. "
+                                 "Save anyway?"))
+        return false;
+    const TFileStamp now = TFileStamp::Of(path);
+    if (now.Exists && !now.SameAs(Origin.Stamp) &&
+        !AskSaveAnyway(this, path + " has been changed by another program since it was opened or saved. "
+                                 "Overwrite the other program's version?"))
+        return false;
+    return true;
+}
+
 bool THugeEdit::Save(const std::string* path)
 {
+    // The rows of a file still loading are only part of it.
+    if (Loading)
+        return false;
     const std::string previousName = FileData.FileName;
     if (path == nullptr)
         FileData.FileName.clear();
@@ -124,6 +200,10 @@ bool THugeEdit::Save(const std::string* path)
             return false;
         }
     }
+    if (!ConfirmSaveOver(FileData.FileName)) {
+        FileData.FileName = previousName;
+        return false;
+    }
     std::string error;
     if (!SaveRowsToFile(Lines, FileData.FileName, error)) {
         // The old file is untouched and the document stays modified, under
@@ -132,6 +212,7 @@ bool THugeEdit::Save(const std::string* path)
         FileData.FileName = previousName;
         return false;
     }
+    Origin = {FileData.FileName, TFileStamp::Of(FileData.FileName), 0, {}, 0};
     Modified = false;
     SetDocTitle(FileData.FileName, 0);
     return true;
@@ -176,7 +257,9 @@ TLoadResult THugeEdit::ReadText(TTextInput& input)
     LoadAbandoned = false;
     Lines.Clear();
 
-    const TLoadOptions options{WordWrap, WindowCols, TabSize};
+    TLoadOptions options{WordWrap, WindowCols, TabSize};
+    options.MaxLength = LengthLimit;
+    LastLoad = {};
     auto progress = [this](TRowIndex rowsStored) {
         UpdateScrollRange();
         if (rowsStored <= WindowRows)
@@ -186,14 +269,19 @@ TLoadResult THugeEdit::ReadText(TTextInput& input)
         Platform::PumpWaitingMessages();
         return LoadAbandoned ? 0 : WindowRows;
     };
-    const TLoadResult result = LoadText(Lines, input, options, WindowRows, progress);
+    const TLoadResult result = LoadText(Lines, input, options, WindowRows, progress, &LastLoad);
     EnsureNonEmpty();
+    LengthBound = LastLoad.BytesRead + 1;
 
     Loading = false;
     EditLocked = wasLocked;
     ClampPosition(CaretRow, CaretCol);
     if (HasSelection)
         ClampPosition(AnchorRow, AnchorCol);
+    if (RewrapAfterLoad) {
+        RewrapAfterLoad = false;
+        RewrapAll();
+    }
     UpdateScrollRange();
     UpdateCaret(true);
     Invalidate();

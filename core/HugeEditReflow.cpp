@@ -53,13 +53,24 @@ void THugeEdit::RestoreSelection(const TKeptSelection& kept)
         SetCaretOffset(kept.Caret);
 }
 
+void THugeEdit::RewrapAll()
+{
+    // The loader cuts its rows by the rule it started with; a second rule
+    // would leave the rows mixed, so one rewrap follows the load instead.
+    if (Loading) {
+        RewrapAfterLoad = true;
+        return;
+    }
+    const TKeptSelection kept = KeepSelection();
+    Reflow(0, 0, true);
+    RestoreSelection(kept);
+}
+
 void THugeEdit::SetWordWrap(bool on)
 {
-    const TKeptSelection kept = KeepSelection();
     WordWrap = on;
-    Reflow(0, 0, true);
+    RewrapAll();
     UpdateScrollRange();
     Invalidate();
-    RestoreSelection(kept);
     UpdateCaret(true);
 }

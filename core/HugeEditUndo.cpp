@@ -60,13 +60,34 @@ void THugeEdit::SetUndoLimit(int32_t limit)
     RedoStack.Limit = limit;
 }
 
+// When the limit has dropped the position record below a text record, a
+// replay runs out on that text record: it goes to the other stack, and the
+// caret's place becomes the current record, so that nothing replays it a
+// second time.
+void THugeEdit::EndReplayOnPosition(THEUndoStack& otherStack)
+{
+    if (CurrentRecord->IsPosition())
+        return;
+    otherStack.Push(std::move(CurrentRecord));
+    CurrentRecord = MakeRecord(OffsetOf(CaretRow, CaretCol), HasSelection ? OffsetOf(AnchorRow, AnchorCol) : -1, {});
+}
+
 // One Undo command reverts the text records down to the next position
 // record and restores that position.
 void THugeEdit::Undo()
 {
     for (bool again = true; again;) {
-        if (UndoStack.Empty())
+        if (UndoStack.Empty()) {
+            // A deletion is redone forward from the caret: put it back at
+            // the start of the text just restored.
+            if (CurrentRecord->Pos == THEUndoItem::Deletion) {
+                TSuspendRecording suspend(SuspendRecording);
+                const int64_t start = int64_t(OffsetOf(CaretRow, CaretCol)) - int64_t(CurrentRecord->Text.size());
+                SetCaretOffset(TOffset(std::max<int64_t>(0, start)));
+            }
+            EndReplayOnPosition(RedoStack);
             return;
+        }
         if (HasSelection) {
             InvertRange(CaretRow, CaretCol, AnchorRow, AnchorCol);
             HasSelection = false;
@@ -79,8 +100,10 @@ void THugeEdit::Undo()
         if (record.Pos == THEUndoItem::Deletion) {
             InsertPieces(record.Text.Pieces());
         } else if (record.Pos == THEUndoItem::Insertion) {
+            // Never below 0: a negative offset would mean the end of the
+            // document.
             const TOffset b = OffsetOf(CaretRow, CaretCol);
-            SetSelectionOffsets(b, TOffset(int64_t(b) - int64_t(record.Text.size())));
+            SetSelectionOffsets(b, TOffset(std::max<int64_t>(0, int64_t(b) - int64_t(record.Text.size()))));
             DeleteSelection();
         } else if (record.Anchor < 0) {
             SetCaretOffset(record.Pos);
@@ -93,8 +116,10 @@ void THugeEdit::Undo()
 void THugeEdit::Redo()
 {
     for (bool again = true; again;) {
-        if (RedoStack.Empty())
+        if (RedoStack.Empty()) {
+            EndReplayOnPosition(UndoStack);
             return;
+        }
         if (HasSelection) {
             InvertRange(CaretRow, CaretCol, AnchorRow, AnchorCol);
             HasSelection = false;

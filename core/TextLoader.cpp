@@ -13,6 +13,27 @@
 
 // --- input ----------------------------------------------------------------------
 
+namespace {
+
+TFileStamp StampOf(const struct stat& info)
+{
+    TFileStamp stamp;
+    stamp.Exists = true;
+    stamp.Size = info.st_size;
+    stamp.ModifiedNs = int64_t(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    stamp.Device = info.st_dev;
+    stamp.Inode = info.st_ino;
+    return stamp;
+}
+
+}  // namespace
+
+TFileStamp TFileStamp::Of(const std::string& path)
+{
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 ? StampOf(info) : TFileStamp();
+}
+
 TTextInput TTextInput::FromDescriptor(int fd)
 {
     TTextInput input;
@@ -20,6 +41,7 @@ TTextInput TTextInput::FromDescriptor(int fd)
     struct stat info;
     if (fd >= 0 && fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
         input.Size = info.st_size;
+        input.FileStamp = StampOf(info);
         posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
     }
     return input;
@@ -27,19 +49,21 @@ TTextInput TTextInput::FromDescriptor(int fd)
 
 TTextInput TTextInput::FromFile(const std::string& path)
 {
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a FIFO named by mistake cannot hang the open;
+    // anything but a regular file is refused before a byte is read.
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    TTextInput input;
     if (fd < 0) {
-        TTextInput input;
         input.Errno = errno;
         return input;
     }
-    struct stat info;
-    if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        input.Errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
         close(fd);
-        TTextInput input;
-        input.Errno = EISDIR;
         return input;
     }
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return FromDescriptor(fd);
 }
 
@@ -52,13 +76,23 @@ TTextInput TTextInput::FromMemory(std::string_view text)
     return input;
 }
 
+TTextInput TTextInput::FromReader(TReader reader, int64_t sizeHint)
+{
+    TTextInput input;
+    input.Reader = std::move(reader);
+    input.Size = sizeHint;
+    return input;
+}
+
 TTextInput::TTextInput(TTextInput&& other) noexcept
     : Fd(other.Fd),
       IsMemory(other.IsMemory),
       Memory(other.Memory),
       MemoryPos(other.MemoryPos),
       Size(other.Size),
-      Errno(other.Errno)
+      Errno(other.Errno),
+      Reader(std::move(other.Reader)),
+      FileStamp(other.FileStamp)
 {
     other.Fd = -1;
 }
@@ -77,11 +111,11 @@ long TTextInput::Read(char* buffer, size_t n)
         MemoryPos += count;
         return long(count);
     }
-    if (Fd < 0)
+    if (Fd < 0 && !Reader)
         return 0;
     n = std::min<size_t>(n, size_t(1) << 30);
     for (;;) {
-        ssize_t got = read(Fd, buffer, n);
+        ssize_t got = Reader ? Reader(buffer, n) : read(Fd, buffer, n);
         if (got >= 0)
             return long(got);
         if (errno != EINTR) {
@@ -177,8 +211,9 @@ namespace {
 class TLoader {
 public:
     TLoader(THELineArray& lines, TTextInput& input, const TLoadOptions& options, int windowRows,
-            const TLoadProgress& progress)
-        : Lines(lines),
+            const TLoadProgress& progress, TLoadFacts& facts)
+        : Facts(facts),
+          Lines(lines),
           Arena(lines.Arena()),
           Input(input),
           Options(options),
@@ -196,6 +231,7 @@ public:
     TLoadResult Run();
 
 private:
+    TLoadFacts& Facts;
     THELineArray& Lines;
     TTextArena& Arena;
     TTextInput& Input;
@@ -240,11 +276,14 @@ TLoadResult TLoader::Run()
         char* base = Arena.Reserve(ReadBlock, Pending, TextBlock);
         long got = Input.Read(base + Pending, ReadBlock);
         if (got <= 0) {
-            if (got < 0)
+            if (got < 0) {
                 result = TLoadResult::ReadError;
+                Facts.ReadErrno = Input.Error();
+            }
             break;
         }
         size_t length = Clean(base + Pending, size_t(got));
+        Facts.BytesRead += got;
         TextLength += int64_t(length);
         if (TextLength > Options.MaxLength)
             return TooLarge();
@@ -274,6 +313,7 @@ size_t TLoader::Clean(char* text, size_t n)
 {
     if (const void* eof = std::memchr(text, 0x1A, n)) {
         n = size_t(static_cast<const char*>(eof) - text);
+        Facts.EndMarkAt = Facts.BytesRead + int64_t(n);
         InputEnded = true;
     }
     char* out = static_cast<char*>(std::memchr(text, '\r', n));
@@ -401,7 +441,8 @@ bool TLoader::ProgressStep()
 }  // namespace
 
 TLoadResult LoadText(THELineArray& lines, TTextInput& input, const TLoadOptions& options, int windowRows,
-                     const TLoadProgress& progress)
+                     const TLoadProgress& progress, TLoadFacts* facts)
 {
-    return TLoader(lines, input, options, windowRows, progress).Run();
+    TLoadFacts ignored;
+    return TLoader(lines, input, options, windowRows, progress, facts ? *facts : ignored).Run();
 }

@@ -10,6 +10,7 @@
 
 #include "core/LineArray.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,31 @@ struct TLoadOptions {
     int64_t MaxLength = MaxDocumentLength;
 };
 
+// What a file looked like when it was opened: enough to tell later whether
+// another program has changed it.
+struct TFileStamp {
+    bool Exists = false;
+    int64_t Size = 0;
+    int64_t ModifiedNs = 0;  // modification time, nanoseconds since the epoch
+    uint64_t Device = 0;
+    uint64_t Inode = 0;
+
+    // The file at path now, followed through symbolic links.
+    static TFileStamp Of(const std::string& path);
+    // The same content as far as size and modification time tell.
+    bool SameAs(const TFileStamp& other) const
+    {
+        return Exists == other.Exists && (!Exists || (Size == other.Size && ModifiedNs == other.ModifiedNs));
+    }
+};
+
+// Facts about a load beyond its result.
+struct TLoadFacts {
+    int64_t BytesRead = 0;       // bytes taken from the input, carriage returns included
+    int64_t EndMarkAt = -1;      // where the Ctrl-Z that ended the text stood, or -1
+    int ReadErrno = 0;           // the error of a failed read
+};
+
 enum class TLoadResult {
     Ok,
     CannotOpen,  // the input could not be opened: the rows are as for an empty file
@@ -34,23 +60,33 @@ enum class TLoadResult {
     Abandoned,   // the progress callback asked to stop: the rows read so far are kept
 };
 
-// An input character stream: a file (by descriptor or path) or memory.
+// An input character stream: a file (by descriptor or path), memory, or a
+// function (tests use one to make reads fail).
 class TTextInput {
 public:
+    using TReader = std::function<long(char* buffer, size_t n)>;
+
+    // Only regular files are read: anything else (a FIFO, a device) is
+    // refused without blocking, with Error() EINVAL.
     static TTextInput FromFile(const std::string& path);
     // Takes over an open descriptor (a pipe, for instance).
     static TTextInput FromDescriptor(int fd);
     static TTextInput FromMemory(std::string_view text);
+    // reader returns what read(2) would: a count, 0 at the end, -1 with
+    // errno set.
+    static TTextInput FromReader(TReader reader, int64_t sizeHint = -1);
     TTextInput(TTextInput&& other) noexcept;
     TTextInput& operator=(TTextInput&&) = delete;
     ~TTextInput();
 
-    bool IsOpen() const { return Fd >= 0 || IsMemory; }
+    bool IsOpen() const { return Fd >= 0 || IsMemory || Reader; }
     // The size of the underlying file or memory when known, else -1.
     int64_t SizeHint() const { return Size; }
     // Reads up to n bytes; 0 at the end, -1 on an error.
     long Read(char* buffer, size_t n);
     int Error() const { return Errno; }
+    // The file as it was opened (Exists false for other inputs).
+    const TFileStamp& Stamp() const { return FileStamp; }
 
 private:
     TTextInput() = default;
@@ -60,6 +96,8 @@ private:
     size_t MemoryPos = 0;
     int64_t Size = -1;
     int Errno = 0;
+    TReader Reader;
+    TFileStamp FileStamp;
 };
 
 // Called before each row is read when the number of rows stored is a
@@ -72,7 +110,7 @@ using TLoadProgress = std::function<int(TRowIndex rowsStored)>;
 // windowRows: the window row count at the start (below 1 counts as 1).
 // Whatever the result, lines holds at least one row when LoadText returns.
 TLoadResult LoadText(THELineArray& lines, TTextInput& input, const TLoadOptions& options, int windowRows,
-                     const TLoadProgress& progress);
+                     const TLoadProgress& progress, TLoadFacts* facts = nullptr);
 
 // The wrapped reading rule for one line (its line feed included when it
 // has one): calls emit(start, length) for each row in order. Reading

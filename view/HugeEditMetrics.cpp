@@ -71,11 +71,8 @@ void THugeEdit::ApplyStyle(const TTextStyle& style)
     if (IsCreated())
         Scroller->SetPageSize();
 
-    if (WordWrap) {
-        const TKeptSelection kept = KeepSelection();
-        Reflow(0, 0, true);
-        RestoreSelection(kept);
-    }
+    if (WordWrap)
+        RewrapAll();
     UpdateScrollRange();
     Invalidate();
     if (HasFocus()) {

@@ -18,11 +18,8 @@ void THugeEdit::EvSize(unsigned sizeType, const TSize& size)
     const int oldCols = WindowCols;
     WindowCols = (size.cx - 2 * LeftMargin) / std::max(1, CharWidth);
     WindowRows = size.cy / std::max(1, LineHeight) + 1;
-    if (WordWrap && WindowCols != oldCols && Lines.Size() != 0) {
-        const TKeptSelection kept = KeepSelection();
-        Reflow(0, 0, true);
-        RestoreSelection(kept);
-    }
+    if (WordWrap && WindowCols != oldCols && Lines.Size() != 0)
+        RewrapAll();
     UpdateScrollRange();
 }
 

@@ -5,10 +5,14 @@
 
 namespace {
 
-int FirstButton(unsigned flags)
+// The button Enter would press: the first, or the second with MB_DEFBUTTON2.
+int DefaultButton(unsigned flags)
 {
     const unsigned buttons = flags & 0x0F;
-    return buttons == MB_YESNO || buttons == MB_YESNOCANCEL ? IDYES : IDOK;
+    const bool second = (flags & MB_DEFBUTTON2) != 0;
+    if (buttons == MB_YESNO || buttons == MB_YESNOCANCEL)
+        return second ? IDNO : IDYES;
+    return second && buttons == MB_OKCANCEL ? IDCANCEL : IDOK;
 }
 
 std::string WithDefaultExtension(const std::string& path, const std::string& ext)
@@ -28,7 +32,7 @@ void THeadlessDialogs::ClearRecords()
 
 int THeadlessDialogs::RunMessageBox(const TWindow* owner, const std::string& text, const std::string& caption, unsigned flags)
 {
-    int answer = FirstButton(flags);
+    int answer = DefaultButton(flags);
     if (!BoxAnswers.empty()) {
         answer = BoxAnswers.front();
         BoxAnswers.pop_front();

@@ -1,7 +1,8 @@
 // Scripted answers of the headless desktop's message boxes and file
 // dialogs, and the record of what was asked. Without a scripted answer a
-// message box answers with its first button (IDOK, or IDYES for the yes/no
-// kinds) and a file dialog is cancelled.
+// message box answers with its default button (the first: IDOK, or IDYES
+// for the yes/no kinds; the second with MB_DEFBUTTON2) and a file dialog is
+// cancelled.
 #pragma once
 
 #include "framework/Dialogs.h"

@@ -41,12 +41,14 @@ QMessageBox::StandardButton EscapeOf(QMessageBox::StandardButtons buttons)
     return buttons & QMessageBox::No ? QMessageBox::No : QMessageBox::Ok;
 }
 
-// The first button is the default, as on the window system.
-QMessageBox::StandardButton DefaultOf(QMessageBox::StandardButtons buttons)
+// The first button is the default, as on the window system, or the second
+// with MB_DEFBUTTON2.
+QMessageBox::StandardButton DefaultOf(QMessageBox::StandardButtons buttons, unsigned flags)
 {
+    const bool second = (flags & MB_DEFBUTTON2) != 0;
     if (buttons & QMessageBox::Yes)
-        return QMessageBox::Yes;
-    return QMessageBox::Ok;
+        return second ? QMessageBox::No : QMessageBox::Yes;
+    return second && (buttons & QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::Ok;
 }
 
 int AnswerOf(int button)
@@ -67,7 +69,7 @@ int MessageBox(TWindow* owner, const std::string& text, const std::string& capti
     const QMessageBox::StandardButtons buttons = ButtonsOf(flags);
     QMessageBox box(IconOf(flags), CodePage::UiText(caption), CodePage::UiText(text), buttons,
                     QtWindowPeer::TopLevelOf(owner));
-    box.setDefaultButton(DefaultOf(buttons));
+    box.setDefaultButton(DefaultOf(buttons, flags));
     box.setEscapeButton(EscapeOf(buttons));
     return AnswerOf(box.exec());
 }

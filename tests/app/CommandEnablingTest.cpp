@@ -72,6 +72,26 @@ TEST_F(CommandEnabling, SaveIsGreyedUntilAChangeAndAgainAfterASave)
     EXPECT_FALSE(Enabled(Run.App(), CM_FILESAVE));
 }
 
+// Commands the load dispatches find Save and Save As greyed and refuse
+// them: the rows read so far are only part of the file.
+TEST_F(CommandEnabling, SaveAndSaveAsAreRefusedWhileAFileLoads)
+{
+    std::string text;
+    for (int i = 0; i < 3000; ++i)
+        text += "line " + std::to_string(i) + "\n";
+    const std::string path = Dir.Write("big.txt", text);
+    Run.Editor().Modified = true;
+    Run.Desktop().Dialogs().AnswerMessageBox(IDNO);  // the earlier changes
+    Run.Desktop().Dialogs().ChooseFile(Dir.PathOf("copy.txt"));
+    Run.Frame().PostMessage(WM_COMMAND, CM_FILESAVEAS);
+    Run.Frame().PostMessage(WM_COMMAND, CM_FILESAVE);
+    Run.Editor().Open(path);
+    EXPECT_TRUE(Run.Desktop().Dialogs().FileDialogs().empty());
+    EXPECT_FALSE(std::filesystem::exists(Dir.PathOf("copy.txt")));
+    EXPECT_EQ(DocumentText(Run.Editor()), text);
+    EXPECT_TRUE(Enabled(Run.App(), CM_FILESAVEAS));
+}
+
 TEST_F(CommandEnabling, CutAndCopyNeedASelection)
 {
     THugeEdit& editor = Run.Editor();

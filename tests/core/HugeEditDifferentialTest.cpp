@@ -46,10 +46,22 @@ protected:
         return {std::min(a, c), std::max(a, c)};
     }
 
-    void Step()
+    // The text states around the edit the last step made (Middle: after
+    // the deletion of a replacement or an overwrite, else empty).
+    struct TGroup {
+        std::string Before, Middle, After;
+        bool HasMiddle = false;
+        int Kind = 0;
+    };
+    TGroup LastGroup;
+
+    // Kinds 0 to 4 edit (each makes at least one text record), 5 and 6
+    // rewrap, 7 to 9 move the caret. Returns the kind taken.
+    int Step(int lo = 0, int hi = 9)
     {
         const std::string before = Model;
-        const int kind = Pick(0, 9);
+        LastGroup = {before, {}, {}, false};
+        const int kind = Pick(lo, hi);
         LastStep = "kind " + std::to_string(kind) + " wrap " + std::to_string(Edit->WordWrap) + " cols " +
                    std::to_string(Edit->WindowCols) + " caret " + std::to_string(CaretOffset()) + " on \"" + before + "\"";
         switch (kind) {
@@ -67,6 +79,8 @@ protected:
             const std::string text = RandomText();
             LastStep += " replace " + std::to_string(from) + ".." + std::to_string(to) + " by \"" + text + "\"";
             Model.erase(from, to - from);
+            LastGroup.Middle = Model;
+            LastGroup.HasMiddle = true;
             Model.insert(from, WithoutCr(text));
             Edit->InsertText(text);
             break;
@@ -90,6 +104,9 @@ protected:
             PlaceCaret();
             const std::string text = WithoutCr(RandomText());
             const size_t at = size_t(CaretOffset());
+            LastGroup.Middle = Model;
+            LastGroup.Middle.erase(at, std::min(text.size(), Model.size() - at));
+            LastGroup.HasMiddle = true;
             Model.replace(at, std::min(text.size(), Model.size() - at), text);
             Edit->OverwriteText(text);
             break;
@@ -106,6 +123,7 @@ protected:
             break;
         }
         }
+        return kind;
     }
 
     void ExpectInvariants(int step)
@@ -146,6 +164,104 @@ TEST_F(Differential, RandomEditsMatchAStringModelAndUndoRedoRestoreBoth)
         while (!Edit->RedoStack.Empty())
             Edit->Redo();
         EXPECT_EQ(Text(), final) << "round " << round;
+    }
+}
+
+// With a small limit the history loses its oldest records. Each Undo
+// either only moves the caret or takes the document back to the state
+// before the newest edit still held (or, when the history runs out inside
+// an edit, to the state between its deletion and insertion); Redo mirrors
+// it. Caret moves after Undo must never replay a text record twice.
+class SmallLimitDifferential : public Differential {
+protected:
+    std::vector<TGroup> Done, Undone;
+
+    static bool IsText(const THEUndoItem* record) { return record && !record->IsPosition(); }
+
+    void EditStep()
+    {
+        const int kind = Step(0, 6);
+        LastGroup.Kind = kind;
+        if (kind <= 4) {
+            LastGroup.After = Model;
+            Done.push_back(LastGroup);
+            Undone.clear();
+        }
+    }
+
+    void UndoStep()
+    {
+        const std::string before = Text();
+        const bool possible = !Edit->UndoStack.Empty();
+        Edit->Undo();
+        LastStep = "undo on \"" + before + "\"";
+        if (!possible || !IsText(Edit->RedoStack.Top()) || Done.empty()) {
+            ASSERT_EQ(Text(), before) << "an undo that only moves the caret changed the text";
+            return;
+        }
+        const TGroup group = Done.back();
+        Done.pop_back();
+        Undone.push_back(group);
+        const bool ranOut = Edit->UndoStack.Empty() && group.HasMiddle && Text() == group.Middle;
+        if (!ranOut)
+            ASSERT_EQ(Text(), group.Before) << "undo did not restore the text before the edit";
+        Model = Text();
+    }
+
+    void RedoStep()
+    {
+        const std::string before = Text();
+        const bool possible = !Edit->RedoStack.Empty();
+        Edit->Redo();
+        LastStep = "redo on \"" + before + "\"";
+        if (!possible || !IsText(Edit->UndoStack.Top()) || Undone.empty()) {
+            ASSERT_EQ(Text(), before) << "a redo that only moves the caret changed the text";
+            return;
+        }
+        const TGroup group = Undone.back();
+        Undone.pop_back();
+        Done.push_back(group);
+        const bool ranOut = Edit->RedoStack.Empty() && group.HasMiddle && Text() == group.Middle;
+        if (!ranOut)
+            ASSERT_EQ(Text(), group.After) << "redo did not restore the text after the edit of kind " << group.Kind << " " << group.Before << "|" << group.Middle;
+        Model = Text();
+    }
+};
+
+TEST_F(SmallLimitDifferential, UndoAndRedoWithSmallLimitsNeverReplayATextRecordTwice)
+{
+    for (int limit : {1, 2, 3, 4, 5, 7, 10, 16, 30, 60}) {
+        for (int round = 0; round < 3; ++round) {
+            MakeEditor();
+            Edit->SetUndoLimit(limit);
+            Model = "alpha beta\ngamma-delta epsilon\n\n\tzeta eta theta iota\n";
+            Load(Model);
+            Done.clear();
+            Undone.clear();
+            for (int step = 0; step < 200; ++step) {
+                const int action = Pick(0, 9);
+                if (action < 5) {
+                    EditStep();
+                } else if (action < 7) {
+                    // Caret moves, which drop the redo history.
+                    Step(7, 9);
+                } else if (action < 9) {
+                    for (int n = Pick(1, 4); n > 0; --n)
+                        UndoStep();
+                } else {
+                    RedoStep();
+                }
+                if (Edit->RedoStack.Empty())
+                    Undone.clear();
+                if (HasFatalFailure())
+                    FAIL() << "limit " << limit << " round " << round << " step " << step << ": " << LastStep;
+                ASSERT_EQ(Text(), Model) << "limit " << limit << " round " << round << " step " << step << ": "
+                                         << LastStep;
+                ExpectInvariants(step);
+                ASSERT_TRUE(Edit->CurrentRecord->IsPosition())
+                    << "limit " << limit << " step " << step << ": a text record is current after " << LastStep;
+            }
+        }
     }
 }
 

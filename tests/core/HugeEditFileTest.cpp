@@ -1,49 +1,10 @@
 // New, Open, Save and the save-changes question, with real files and the
 // headless desktop's scripted dialogs.
-#include "tests/support/EditorFixture.h"
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include "tests/support/FileFixture.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using TRows = std::vector<std::string>;
-
-class Files : public TEditorFixture {
-protected:
-    fs::path Dir;
-
-    void SetUp() override
-    {
-        TEditorFixture::SetUp();
-        Dir = fs::temp_directory_path() / ("vantor-files-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(Dir);
-        fs::create_directories(Dir);
-    }
-    void TearDown() override
-    {
-        TEditorFixture::TearDown();
-        fs::remove_all(Dir);
-    }
-
-    std::string Write(const std::string& name, const std::string& bytes)
-    {
-        const fs::path path = Dir / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
-    }
-    static std::string Read(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream out;
-        out << in.rdbuf();
-        return out.str();
-    }
-    const std::vector<THeadlessMessageBox>& Boxes() { return Desktop.Dialogs().MessageBoxes(); }
-};
 
 TEST_F(Files, OpenReadsTheFileAndNamesTheDocument)
 {

@@ -88,6 +88,26 @@ TEST_F(UndoRedo, LimitKeepsTheNewestRecords)
     EXPECT_EQ(Rows(), TRows{"abc\n"});
 }
 
+// The limit drops the position record below the oldest text record: Undo
+// reverts that record once and then rests on a position record, so a caret
+// move and one more Undo never replay it (which once emptied the document).
+TEST_F(UndoRedo, HistoryRunningOutOnATextRecordNeverReplaysIt)
+{
+    Load("first\nsecond\n");
+    Key(VK_END);
+    Type(std::string(150, 'x'));
+    Key(VK_LEFT);
+    Type(std::string(150, 'y'));
+    while (!Edit->UndoStack.Empty())
+        Edit->Undo();
+    ASSERT_TRUE(Edit->CurrentRecord->IsPosition());
+    const TRows afterUndo = Rows();
+    EXPECT_EQ(afterUndo.size(), 2u);
+    Key(VK_HOME);
+    Edit->Undo();
+    EXPECT_EQ(Rows(), afterUndo);
+}
+
 TEST_F(UndoRedo, LimitZeroKeepsNoHistory)
 {
     Edit->NewDocument();

@@ -16,11 +16,6 @@ namespace {
 using namespace texttest;
 using namespace std::string_literals;
 
-void WriteFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 struct TLoaded {
     TLoadResult Result;
     std::vector<std::string> Rows;

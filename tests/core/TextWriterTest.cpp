@@ -1,3 +1,4 @@
+#include "core/FileSaver.h"
 #include "core/TextWriter.h"
 
 #include "core/TextLoader.h"
@@ -6,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/mount.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -18,32 +17,6 @@ namespace {
 
 using namespace texttest;
 using namespace std::string_literals;
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-mode_t ModeOf(const std::string& path)
-{
-    struct stat info {};
-    stat(path.c_str(), &info);
-    return info.st_mode & 07777;
-}
-
-size_t FilesIn(const std::string& folder)
-{
-    size_t n = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
-        ++n;
-    return n;
-}
 
 std::string Written(const std::vector<std::string>& rows, bool crlf = true)
 {
@@ -112,126 +85,6 @@ TEST(TextWriterTest, ReadAndSavedFilesFollowTheFormat)
         ASSERT_TRUE(SaveRowsToFile(lines, path, error)) << c.name << ": " << error;
         EXPECT_EQ(ReadFile(path), c.saved) << c.name;
     }
-}
-
-struct SaveTest : ::testing::Test {
-    TTempDir Dir;
-    THELineArray Lines;
-    std::string Error;
-    void SetUp() override { SetRows(Lines, {"new\n", "text"}); }
-};
-
-TEST_F(SaveTest, ANewFileGetsTheDefaultPermissions)
-{
-    mode_t old = umask(027);
-    std::string path = Dir / "new.txt";
-    bool saved = SaveRowsToFile(Lines, path, Error);
-    umask(old);
-    ASSERT_TRUE(saved) << Error;
-    EXPECT_EQ(ReadFile(path), "new\r\ntext");
-    EXPECT_EQ(ModeOf(path), mode_t(0640));
-    EXPECT_EQ(FilesIn(Dir.Path), 1u);  // no temporary file is left
-}
-
-TEST_F(SaveTest, AnExistingFileKeepsItsPermissions)
-{
-    std::string path = Dir / "old.txt";
-    WriteFile(path, "old");
-    chmod(path.c_str(), 0604);
-    ASSERT_TRUE(SaveRowsToFile(Lines, path, Error)) << Error;
-    EXPECT_EQ(ReadFile(path), "new\r\ntext");
-    EXPECT_EQ(ModeOf(path), mode_t(0604));
-}
-
-TEST_F(SaveTest, ASymbolicLinkIsFollowedAndStays)
-{
-    std::filesystem::create_directory(Dir / "real");
-    std::string target = Dir / "real/target.txt";
-    WriteFile(target, "old");
-    chmod(target.c_str(), 0600);
-    std::string link = Dir / "link.txt";
-    ASSERT_EQ(symlink("real/target.txt", link.c_str()), 0);  // relative to the link's folder
-    std::string chain = Dir / "chain.txt";
-    ASSERT_EQ(symlink(link.c_str(), chain.c_str()), 0);
-
-    ASSERT_TRUE(SaveRowsToFile(Lines, chain, Error)) << Error;
-    EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_TRUE(std::filesystem::is_symlink(chain));
-    EXPECT_EQ(ReadFile(target), "new\r\ntext");
-    EXPECT_EQ(ModeOf(target), mode_t(0600));
-    EXPECT_EQ(FilesIn(Dir / "real"), 1u);
-}
-
-TEST_F(SaveTest, ADanglingLinkCreatesTheFileItNames)
-{
-    std::string link = Dir / "dangling.txt";
-    ASSERT_EQ(symlink("made.txt", link.c_str()), 0);
-    ASSERT_TRUE(SaveRowsToFile(Lines, link, Error)) << Error;
-    EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(ReadFile(Dir / "made.txt"), "new\r\ntext");
-}
-
-TEST_F(SaveTest, AMissingFolderFailsWithAClearMessage)
-{
-    std::string path = Dir / "no/such/folder/file.txt";
-    EXPECT_FALSE(SaveRowsToFile(Lines, path, Error));
-    EXPECT_NE(Error.find(Dir / "no/such/folder"), std::string::npos) << Error;
-    EXPECT_NE(Error.find(std::strerror(ENOENT)), std::string::npos) << Error;
-}
-
-TEST_F(SaveTest, AFolderIsNotReplaced)
-{
-    std::string path = Dir / "folder";
-    std::filesystem::create_directory(path);
-    EXPECT_FALSE(SaveRowsToFile(Lines, path, Error));
-    EXPECT_TRUE(std::filesystem::is_directory(path));
-    EXPECT_NE(Error.find(path), std::string::npos) << Error;
-}
-
-TEST_F(SaveTest, AReadOnlyFolderKeepsTheOldFile)
-{
-    if (geteuid() == 0)
-        GTEST_SKIP() << "permissions do not stop root";
-    std::string path = Dir / "kept.txt";
-    WriteFile(path, "old");
-    chmod(Dir.Path.c_str(), 0500);
-    EXPECT_FALSE(SaveRowsToFile(Lines, path, Error));
-    chmod(Dir.Path.c_str(), 0700);
-    EXPECT_EQ(ReadFile(path), "old");
-    EXPECT_NE(Error.find(std::strerror(EACCES)), std::string::npos) << Error;
-}
-
-// A full disk: a small file system mounted for the test, where it may be.
-class TTinyFileSystem {
-public:
-    explicit TTinyFileSystem(const std::string& folder) : Folder(folder)
-    {
-        std::filesystem::create_directory(folder);
-        Mounted = mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") == 0;
-    }
-    ~TTinyFileSystem()
-    {
-        if (Mounted)
-            umount(Folder.c_str());
-    }
-    TTinyFileSystem(const TTinyFileSystem&) = delete;
-    TTinyFileSystem& operator=(const TTinyFileSystem&) = delete;
-    std::string Folder;
-    bool Mounted = false;
-};
-
-TEST_F(SaveTest, AFullDiskKeepsTheOldFile)
-{
-    TTinyFileSystem disk(Dir / "disk");
-    if (!disk.Mounted)
-        GTEST_SKIP() << "cannot mount a small file system here";
-    std::string path = disk.Folder + "/kept.txt";
-    WriteFile(path, "old");
-    SetRows(Lines, {std::string(200000, 'x') + "\n"});
-    EXPECT_FALSE(SaveRowsToFile(Lines, path, Error));
-    EXPECT_EQ(ReadFile(path), "old");
-    EXPECT_EQ(Error, "Cannot write " + path + ": " + std::strerror(ENOSPC));
-    EXPECT_EQ(FilesIn(disk.Folder), 1u);
 }
 
 TEST(CopyRowsToBufferTest, CopiesTheTextWithSingleLineFeeds)

@@ -3,7 +3,8 @@
 # what it saved byte for byte.
 set -euo pipefail
 
-VANTOR=${1:?usage: test_x.sh path/to/vantor}
+VANTOR=${1:?usage: test_x.sh path/to/vantor [path/to/libvantor_slowread.so]}
+SLOWREAD=${2:-}
 WORK=$(mktemp -d)
 XVFB_PID=""
 APP_PID=""
@@ -17,15 +18,18 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; [ -n "${DISPLAY:-}" ] && import -window root "$WORK/fail.png" 2>/dev/null && cp "$WORK/fail.png" "/tmp/vantor-e2e-fail-$(basename "$0" .sh).png" 2>/dev/null; exit 1; }
 
+# Xvfb chooses a free display itself and reports it, so tests running at
+# the same time never share one.
 start_xvfb() {
-  local n
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    XVFB_PID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-    kill "$XVFB_PID" 2>/dev/null || true
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  for _ in $(seq 100); do
+    if [ -s "$WORK/display" ]; then
+      export DISPLAY=":$(head -1 "$WORK/display")"
+      xdpyinfo >/dev/null 2>&1 && return 0
+    fi
+    kill -0 "$XVFB_PID" 2>/dev/null || break
+    sleep 0.1
   done
   fail "no Xvfb display could be started"
 }
@@ -52,6 +56,20 @@ wait_window() {
   done
   fail "no window named '$title' (windows: $(xdotool search --name . getwindowname %@ 2>/dev/null | tr '\n' '|'))"
 }
+
+# wait_for DESCRIPTION COMMAND...: waits until the command succeeds.
+wait_for() {
+  local what=$1
+  shift
+  for _ in $(seq 300); do
+    "$@" && return 0
+    kill -0 "$APP_PID" 2>/dev/null || fail "the program ended while waiting for $what"
+    sleep 0.1
+  done
+  fail "timed out waiting for $what"
+}
+
+window_exists() { xdotool search --name "$1" >/dev/null 2>&1; }
 
 window_name() { xdotool getwindowfocus getwindowname 2>/dev/null || true; }
 
