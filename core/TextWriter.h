@@ -49,11 +49,10 @@ bool WriteRows(const THELineArray& lines, TTextOutput& output, bool crlf = true)
 // The text with every line feed as carriage return and line feed.
 std::string WithCrLf(std::string_view text);
 
-// Saves rows to path without ever destroying the old file: the text goes to
-// a temporary file in the same folder, is flushed to disk and renamed over
-// the target (keeping its permissions; a symbolic link is followed and the
-// file it names is replaced). On failure the old file is untouched and
-// errorText says what failed and why.
+// Saves rows to path without ever destroying the old file (ReplaceFile: a
+// temporary file in the same folder, flushed and renamed over the target).
+// On failure the old file is untouched and errorText says what failed and
+// why.
 bool SaveRowsToFile(const THELineArray& lines, const std::string& path, std::string& errorText);
 
 // Copies the text (line ends as single line feeds) into buffer of size

@@ -40,7 +40,7 @@ TRect InitialBounds(const TWindow& window)
 }  // namespace
 
 THeadlessPeer::THeadlessPeer(THeadlessDesktop& desktop, TWindow& window)
-    : Desktop(&desktop), Win(window), Area(InitialBounds(window)), CaptionText(window.GetCaption()),
+    : Desktop(&desktop), Win(window), Area(InitialBounds(window)), Normal(Area), CaptionText(window.GetCaption()),
       CursorKind(window.Attr.Cursor)
 {
     Desktop->Register(*this);
@@ -98,6 +98,9 @@ void THeadlessPeer::SetBounds(const TRect& bounds, unsigned sizeType, bool notif
 {
     const bool resized = bounds.Width() != Area.Width() || bounds.Height() != Area.Height();
     Area = bounds;
+    State = sizeType;
+    if (sizeType == SIZE_RESTORED)
+        Normal = bounds;
     if (resized || notifyAlways) {
         NotifySize(sizeType);
         LayOutChildren();
