@@ -71,14 +71,21 @@ std::string GetPrivateProfileString(const std::string& section, const std::strin
 bool WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
                                const std::string& fileName)
 {
+    return WritePrivateProfileStrings(section, {{key, value}}, fileName);
+}
+
+bool WritePrivateProfileStrings(const std::string& section, const std::vector<TProfileEntry>& entries,
+                                const std::string& fileName)
+{
     std::error_code error;
     const bool exists = std::filesystem::exists(fileName, error);
     std::optional<std::string> bytes = exists ? ReadProfileFile(fileName) : std::string();
     if (!bytes || !MakeFolders(std::filesystem::path(fileName).parent_path()))
         return false;
     TProfileText text(std::move(*bytes));
-    if (!text.Set(section, key, value))
-        return false;
+    for (const TProfileEntry& entry : entries)
+        if (!text.Set(section, entry.Key, entry.Value))
+            return false;
     std::string errorText;
     return ReplaceFile(fileName, [&](int fd) { return WriteAll(fd, text.Bytes().data(), text.Bytes().size()); },
                        errorText);

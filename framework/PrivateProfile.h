@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 // Files larger than this are not read and not rewritten: a settings file
 // is small, and a huge one must not exhaust memory.
@@ -26,3 +27,11 @@ std::string GetPrivateProfileString(const std::string& section, const std::strin
 // are missing. False when the file could not be written.
 bool WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
                                const std::string& fileName);
+
+// The same for several keys of one section, in order, with one rewrite.
+struct TProfileEntry {
+    std::string Key;
+    std::string Value;
+};
+bool WritePrivateProfileStrings(const std::string& section, const std::vector<TProfileEntry>& entries,
+                                const std::string& fileName);

@@ -1,7 +1,5 @@
 #include "framework/Profile.h"
 
-#include "framework/PrivateProfile.h"
-
 int TProfile::GetInt(const std::string& key, int defaultValue) const
 {
     return GetPrivateProfileInt(Section, key, defaultValue, FileName);
@@ -12,9 +10,15 @@ std::string TProfile::GetString(const std::string& key, const std::string& defau
     return GetPrivateProfileString(Section, key, defaultValue, size, FileName);
 }
 
-bool TProfile::WriteInt(const std::string& key, int value) { return WriteString(key, std::to_string(value)); }
+void TProfile::WriteInt(const std::string& key, int value) { WriteString(key, std::to_string(value)); }
 
-bool TProfile::WriteString(const std::string& key, const std::string& value)
+void TProfile::WriteString(const std::string& key, const std::string& value) { Pending.push_back({key, value}); }
+
+bool TProfile::Flush()
 {
-    return WritePrivateProfileString(Section, key, value, FileName);
+    if (Pending.empty())
+        return true;
+    const bool written = WritePrivateProfileStrings(Section, Pending, FileName);
+    Pending.clear();
+    return written;
 }

@@ -117,7 +117,9 @@ bool TProfileText::Set(std::string_view section, std::string_view key, std::stri
         return false;
     value = Trim(value.substr(0, value.find_first_of("\r\n")));
 
-    // The key's line, or else where the first section of that name ends.
+    // The key's line, or else the end of the last key (or of the heading)
+    // of the first section of that name: comments after it may well be
+    // about the next section.
     std::optional<TLine> keyLine;
     std::optional<size_t> sectionEnd;
     bool firstSectionDone = false;
@@ -130,7 +132,7 @@ bool TProfileText::Set(std::string_view section, std::string_view key, std::stri
             keyLine = line;
             return false;
         }
-        if (!firstSectionDone && line.Kind != TLine::TKind::Blank)
+        if (!firstSectionDone && line.Kind != TLine::TKind::Blank && line.Kind != TLine::TKind::Other)
             sectionEnd = line.Next;
         return true;
     });

@@ -21,8 +21,9 @@ public:
     // The trimmed value of a key, or none when the section or key is missing.
     std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
 
-    // Sets a key's value. A new key goes after the last line of its section
-    // that is not blank, a new section at the end, with the line end the
+    // Sets a key's value. A new key goes after the last key of its section
+    // (after its heading when it has none), a new section at the end of
+    // the text, with the line end the
     // text already uses (LF for a text without one). False, and nothing
     // changed, for a name the format cannot hold (empty, or with "=", "]"
     // or a line end); a value is cut at its first line end.

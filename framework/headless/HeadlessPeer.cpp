@@ -1,9 +1,11 @@
 #include "framework/headless/HeadlessPeer.h"
 
+#include "framework/Placement.h"
 #include "framework/Platform.h"
 #include "framework/Window.h"
 #include "framework/headless/FrameLayout.h"
 #include "framework/headless/HeadlessDesktop.h"
+#include "framework/headless/HeadlessMetrics.h"
 
 #include <algorithm>
 
@@ -92,7 +94,11 @@ TRect THeadlessPeer::GetWindowRect() const
     return {o.x, o.y, o.x + Area.Width(), o.y + Area.Height()};
 }
 
-void THeadlessPeer::SetWindowPos(int x, int y, int w, int h) { SetBounds({x, y, x + w, y + h}, SIZE_RESTORED, false); }
+void THeadlessPeer::SetWindowPos(int x, int y, int w, int h)
+{
+    const TSize screen{HeadlessScreen.Width(), HeadlessScreen.Height()};
+    SetBounds(IsTopLevel() ? BoundPlacement(x, y, w, h, screen) : TRect{x, y, x + w, y + h}, SIZE_RESTORED, false);
+}
 
 void THeadlessPeer::SetBounds(const TRect& bounds, unsigned sizeType, bool notifyAlways)
 {

@@ -1,5 +1,8 @@
 #include "framework/qt/TopLevelPlacement.h"
 
+#include "framework/Placement.h"
+#include "framework/qt/Geometry.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -8,9 +11,6 @@
 #include <algorithm>
 
 namespace {
-
-// Window positions travel as 16-bit numbers; this leaves room for a frame.
-constexpr int MaxCoordinate = 30000;
 
 QMargins FrameMargins(const QWidget& widget)
 {
@@ -22,12 +22,11 @@ QMargins FrameMargins(const QWidget& widget)
 
 bool Framed(const QWidget& widget) { return !FrameMargins(widget).isNull(); }
 
-// As the window system does, a window is never larger than the desktop
-// (a size beyond it would only cost memory) nor smaller than one pixel.
-QSize LargestSize(const QWidget& widget)
+TSize DesktopSize(const QWidget& widget)
 {
     const QScreen* screen = widget.screen() ? widget.screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->virtualGeometry().size() : QSize(MaxCoordinate, MaxCoordinate);
+    const QSize size = screen ? screen->virtualGeometry().size() : QSize(MaxWindowCoordinate, MaxWindowCoordinate);
+    return {size.width(), size.height()};
 }
 
 bool InNormalState(const QWidget& widget)
@@ -44,9 +43,7 @@ TopLevelPlacement::TopLevelPlacement(QWidget& widget) : Widget(widget), LastNorm
 
 void TopLevelPlacement::Place(int x, int y, int w, int h)
 {
-    const QSize largest = LargestSize(Widget);
-    const QRect bounded(std::clamp(x, -MaxCoordinate, MaxCoordinate), std::clamp(y, -MaxCoordinate, MaxCoordinate),
-                        std::clamp(w, 1, std::max(1, largest.width())), std::clamp(h, 1, std::max(1, largest.height())));
+    const QRect bounded = ToQRect(BoundPlacement(x, y, w, h, DesktopSize(Widget)));
     // Until the window manager has framed the window, its frame's size is
     // unknown; the placement is applied again when it is.
     Pending = Framed(Widget) ? std::nullopt : std::optional<QRect>(bounded);

@@ -17,8 +17,7 @@ class TopLevelPlacement final : public QObject {
 public:
     explicit TopLevelPlacement(QWidget& widget);
 
-    // Moves and sizes the frame (sizes are kept within the desktop, and
-    // positions within what the window system can carry).
+    // Moves and sizes the frame (within BoundPlacement).
     void Place(int x, int y, int w, int h);
     QRect Normal() const { return LastNormal; }
 
