@@ -40,7 +40,10 @@ TEST(SettingsFile, StoredValuesReachTheRecordTheFrameAndTheEditor)
         "[WinText]\r\nMargin=25\r\n"
         "[DosText]\r\nMargin=3\r\nTabSize=8\r\nFaceName=Fixed\r\nFontSize=9\r\nLineSpacing=2\r\n");
     TAppHarness run({}, &config);
+    // Asked to start maximised, it opens a normal window at the stored place.
+    run.App().CmdShow = SW_SHOWMAXIMIZED;
     TRecordingApp& app = run.Start();
+    EXPECT_EQ(run.Desktop().Peer(run.Frame()).ShowState(), SW_SHOWNORMAL);
     EXPECT_EQ(run.Frame().GetWindowRect(), (TRect{120, 90, 620, 490}));
     const TIniInfo& s = app.Settings;
     EXPECT_TRUE(s.Wrap && s.Dos && s.Installed && s.AutoIndent);
