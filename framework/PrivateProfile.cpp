@@ -77,6 +77,8 @@ bool WritePrivateProfileString(const std::string& section, const std::string& ke
 bool WritePrivateProfileStrings(const std::string& section, const std::vector<TProfileEntry>& entries,
                                 const std::string& fileName)
 {
+    if (fileName.empty())
+        return false;
     std::error_code error;
     const bool exists = std::filesystem::exists(fileName, error);
     std::optional<std::string> bytes = exists ? ReadProfileFile(fileName) : std::string();
