@@ -6,6 +6,7 @@
 #include "core/TextStyle.h"
 
 #include <cstdint>
+#include <string>
 
 class TApplication;
 class TWindow;
@@ -18,12 +19,16 @@ public:
 
     // Fills the record and moves the main frame to the stored placement.
     void ReadSettings();
-    // Stores the record and the frame's placement.
+    // Stores the record and the frame's last normal placement.
     void WriteSettings(const TWindow& frame) const;
+    // TORVEL.INI in the user's configuration folder for the program
+    // ($XDG_CONFIG_HOME/vantor); empty when there is none.
+    static std::string FileName();
 
     TApplication& Owner;
     // Colours stay 0: they are never stored, and styles read get flags
     // without ColorsValid, so applying one keeps the editor's colours.
+    // Values are kept as read; the editor bounds what it applies.
     TTextStyle WinText;
     TTextStyle DosText;
     bool Wrap = false;

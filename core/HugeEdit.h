@@ -90,8 +90,15 @@ public:
     void PrepareSelection(bool shiftDown);
     void PointToPosition(const TPoint& point, TRowIndex& row, TRowIndex& col) const;
     void SetWordWrap(bool on);
-    // Throws std::runtime_error("Unable to get font metrics").
+    // Throws std::runtime_error("Unable to get font metrics"). Values out
+    // of the bounds below are applied at the nearest bound, so any style
+    // (one read from a damaged settings file, too) leaves a usable window.
     void ApplyStyle(const TTextStyle& style);
+    static constexpr int MaxMargin = 100;  // pixels, left and top
+    static constexpr int MaxTabSize = 256;  // columns (below 1 counts as 1)
+    static constexpr int MinFontHeight = 6;  // pixels
+    static constexpr int MaxFontHeight = 400;
+    // The line spacing keeps the row height from 1 to twice MaxFontHeight.
     void GetStyle(TTextStyle& style) const;
 
     // --- undo -------------------------------------------------------------
@@ -99,7 +106,11 @@ public:
     void RecordText(TOffset kind, const std::string& text);
     // The same, taking over the text, which may view the row array's blocks.
     void RecordText(TOffset kind, TUndoText&& text);
+    // A limit beyond MaxUndoLimit (a negative one counts as a huge number of
+    // records) keeps MaxUndoLimit records, so the history cannot grow
+    // without end.
     void SetUndoLimit(int32_t limit);
+    static constexpr int32_t MaxUndoLimit = 1000000;
 
     // --- TWindow overrides ----------------------------------------------------
     void Create() override;

@@ -56,8 +56,9 @@ void THugeEdit::RecordText(TOffset kind, TUndoText&& text)
 
 void THugeEdit::SetUndoLimit(int32_t limit)
 {
-    UndoStack.Limit = limit;
-    RedoStack.Limit = limit;
+    const int32_t bounded = int32_t(std::min<uint32_t>(uint32_t(limit), MaxUndoLimit));
+    UndoStack.Limit = bounded;
+    RedoStack.Limit = bounded;
 }
 
 // When the limit has dropped the position record below a text record, a

@@ -110,6 +110,8 @@ TRect TWindow::GetWindowRect() const
     return Peer ? Peer->GetWindowRect() : TRect{Attr.X, Attr.Y, Attr.X + Attr.W, Attr.Y + Attr.H};
 }
 
+TRect TWindow::GetNormalPlacement() const { return Peer ? Peer->GetNormalPlacement() : GetWindowRect(); }
+
 void TWindow::Show(int cmdShow)
 {
     if (Peer)

@@ -84,6 +84,10 @@ public:
     virtual bool SetDocTitle(const std::string& docName, int index);
     void SetWindowPos(int x, int y, int w, int h);
     TRect GetWindowRect() const;
+    // Where a top-level window was last while neither minimised nor
+    // maximised: its frame as GetWindowRect gives it, position from the last
+    // move and size from the last sizing in the normal state.
+    TRect GetNormalPlacement() const;
     void Show(int cmdShow);
     // The large and the small icon of a top-level window.
     void SetIcon(const TIconImage& icon);

@@ -26,6 +26,7 @@ public:
     virtual void SetCaption(const std::string& caption) = 0;
     virtual void SetWindowPos(int x, int y, int w, int h) = 0;
     virtual TRect GetWindowRect() const = 0;
+    virtual TRect GetNormalPlacement() const = 0;
     virtual void Show(int cmdShow) = 0;
     virtual void SetIcon(const TIconImage& icon) = 0;
 

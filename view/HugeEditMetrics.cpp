@@ -12,6 +12,14 @@ namespace {
 
 constexpr size_t MaxFaceNameLength = 127;
 
+// Points to pixels; sizes beyond any screen are cut first, so the
+// conversion cannot overflow.
+int PointsToPixels(int32_t points, int dpi)
+{
+    constexpr int32_t maxPoints = 1000000;
+    return MulDiv(std::clamp(points, -maxPoints, maxPoints), dpi, 72);
+}
+
 }  // namespace
 
 void THugeEdit::MakeFont(const std::string& face, int height)
@@ -48,24 +56,25 @@ void THugeEdit::ApplyStyle(const TTextStyle& style)
         BackColor = style.BackColor;
     }
     if (style.Flags & TTextStyle::MarginsValid) {
-        LeftMargin = style.MarginX;
-        TopMargin = style.MarginY;
+        LeftMargin = std::clamp(style.MarginX, 0, MaxMargin);
+        TopMargin = std::clamp(style.MarginY, 0, MaxMargin);
     }
     if (style.Flags & TTextStyle::TabSizeValid)
-        TabSize = style.TabSize;
+        TabSize = std::clamp(style.TabSize, 0, MaxTabSize);
     std::string face = FaceName;
     int height = FontHeight;
     if (style.Flags & TTextStyle::FontValid) {
         face = style.FaceName.substr(0, MaxFaceNameLength);
-        height = MulDiv(style.FontSize, dpi, 72);
+        height = std::clamp(PointsToPixels(style.FontSize, dpi), MinFontHeight, MaxFontHeight);
     }
     // The face and height change together with the font, so a face that
     // cannot be measured leaves the editor with its old, usable font.
     MakeFont(face, height);
     FaceName = face;
     FontHeight = height;
-    LineSpacingPixels = (style.Flags & TTextStyle::LineSpacingValid) ? MulDiv(style.LineSpacing, dpi, 72) : 0;
-    LineHeight = std::max(1, FontHeight + LineSpacingPixels);
+    const int spacing = (style.Flags & TTextStyle::LineSpacingValid) ? PointsToPixels(style.LineSpacing, dpi) : 0;
+    LineSpacingPixels = std::clamp(spacing, 1 - FontHeight, MaxFontHeight);
+    LineHeight = FontHeight + LineSpacingPixels;
     Scroller->SetUnits(CharWidth, LineHeight);
     ComputeWindowSize();
     if (IsCreated())

@@ -3,6 +3,7 @@
 
 #include "framework/Application.h"
 #include "framework/Platform.h"
+#include "framework/headless/HeadlessMetrics.h"
 
 #include <algorithm>
 #include <cctype>
@@ -73,6 +74,21 @@ void THeadlessDesktop::Resize(TWindow& window, int cx, int cy, unsigned sizeType
     THeadlessPeer& peer = Peer(window);
     const TRect& b = peer.Bounds();
     peer.SetBounds({b.left, b.top, b.left + cx, b.top + cy}, sizeType, true);
+}
+
+void THeadlessDesktop::Move(TWindow& window, int x, int y)
+{
+    THeadlessPeer& peer = Peer(window);
+    const TRect& b = peer.Bounds();
+    peer.SetBounds({x, y, x + b.Width(), y + b.Height()}, peer.SizeState(), false);
+}
+
+void THeadlessDesktop::Maximize(TWindow& window) { Peer(window).SetBounds(HeadlessScreen, SIZE_MAXIMIZED, true); }
+
+void THeadlessDesktop::Restore(TWindow& window)
+{
+    THeadlessPeer& peer = Peer(window);
+    peer.SetBounds(peer.GetNormalPlacement(), SIZE_RESTORED, true);
 }
 
 void THeadlessDesktop::PaintInvalidWindows()

@@ -48,6 +48,12 @@ public:
     THeadlessPeer& Peer(const TWindow& window) const;
     // The user sizes the window's client area; WM_SIZE always follows.
     void Resize(TWindow& window, int cx, int cy, unsigned sizeType = SIZE_RESTORED);
+    // The user drags a window to (x, y), keeping its size and state.
+    void Move(TWindow& window, int x, int y);
+    // The user maximises a top-level window (it fills HeadlessScreen) or
+    // restores it to its normal placement.
+    void Maximize(TWindow& window);
+    void Restore(TWindow& window);
     // Paints every window that has an invalid area, as the system does
     // when the queue is empty.
     void PaintInvalidWindows();

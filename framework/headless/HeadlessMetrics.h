@@ -13,3 +13,6 @@ inline int HeadlessCharWidth(int cellHeight) { return std::max(1, MulDiv(cellHei
 constexpr int HeadlessDefaultFontHeight = 16;
 
 constexpr int HeadlessLogPixels = 96;
+
+// The screen that a maximised window fills.
+constexpr TRect HeadlessScreen{0, 0, 1024, 768};

@@ -1,9 +1,11 @@
 #include "framework/headless/HeadlessPeer.h"
 
+#include "framework/Placement.h"
 #include "framework/Platform.h"
 #include "framework/Window.h"
 #include "framework/headless/FrameLayout.h"
 #include "framework/headless/HeadlessDesktop.h"
+#include "framework/headless/HeadlessMetrics.h"
 
 #include <algorithm>
 
@@ -40,7 +42,7 @@ TRect InitialBounds(const TWindow& window)
 }  // namespace
 
 THeadlessPeer::THeadlessPeer(THeadlessDesktop& desktop, TWindow& window)
-    : Desktop(&desktop), Win(window), Area(InitialBounds(window)), CaptionText(window.GetCaption()),
+    : Desktop(&desktop), Win(window), Area(InitialBounds(window)), Normal(Area), CaptionText(window.GetCaption()),
       CursorKind(window.Attr.Cursor)
 {
     Desktop->Register(*this);
@@ -92,12 +94,19 @@ TRect THeadlessPeer::GetWindowRect() const
     return {o.x, o.y, o.x + Area.Width(), o.y + Area.Height()};
 }
 
-void THeadlessPeer::SetWindowPos(int x, int y, int w, int h) { SetBounds({x, y, x + w, y + h}, SIZE_RESTORED, false); }
+void THeadlessPeer::SetWindowPos(int x, int y, int w, int h)
+{
+    const TSize screen{HeadlessScreen.Width(), HeadlessScreen.Height()};
+    SetBounds(IsTopLevel() ? BoundPlacement(x, y, w, h, screen) : TRect{x, y, x + w, y + h}, SIZE_RESTORED, false);
+}
 
 void THeadlessPeer::SetBounds(const TRect& bounds, unsigned sizeType, bool notifyAlways)
 {
     const bool resized = bounds.Width() != Area.Width() || bounds.Height() != Area.Height();
     Area = bounds;
+    State = sizeType;
+    if (sizeType == SIZE_RESTORED)
+        Normal = bounds;
     if (resized || notifyAlways) {
         NotifySize(sizeType);
         LayOutChildren();

@@ -53,7 +53,11 @@ public:
     // --- what the desktop does ------------------------------------------------
     // Moves and sizes the window; WM_SIZE follows when the size changed or
     // when notifyAlways is set, and a frame lays its children out again.
+    // A window in the normal state (SIZE_RESTORED) remembers the bounds as
+    // its normal placement.
     void SetBounds(const TRect& bounds, unsigned sizeType, bool notifyAlways);
+    // SIZE_RESTORED, SIZE_MINIMIZED or SIZE_MAXIMIZED, as last set.
+    unsigned SizeState() const { return State; }
     TPoint ScreenOrigin() const;
     // The desktop is going away before the window.
     void Detach() { Desktop = nullptr; }
@@ -68,6 +72,7 @@ public:
     void SetCaption(const std::string& caption) override { CaptionText = caption; }
     void SetWindowPos(int x, int y, int w, int h) override;
     TRect GetWindowRect() const override;
+    TRect GetNormalPlacement() const override { return Normal; }
     void Show(int cmdShow) override;
     void SetIcon(const TIconImage& icon) override { IconSet = true; }
 
@@ -100,6 +105,8 @@ private:
     THeadlessDesktop* Desktop;
     TWindow& Win;
     TRect Area;
+    TRect Normal;
+    unsigned State = SIZE_RESTORED;
     std::string CaptionText;
     int ShowCmd = -1;
     bool IconSet = false;

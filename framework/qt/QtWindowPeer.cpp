@@ -4,6 +4,7 @@
 #include "framework/qt/CodePage.h"
 #include "framework/qt/Geometry.h"
 #include "framework/qt/PlatformContext.h"
+#include "framework/qt/TopLevelPlacement.h"
 #include "framework/qt/WindowActivation.h"
 
 #include <QGuiApplication>
@@ -52,6 +53,8 @@ void QtWindowPeer::ApplyAttributes()
 {
     const TWindowAttr& attr = Target.Attr;
     Widget().setGeometry(attr.X, attr.Y, attr.W, attr.H);
+    if (Widget().isWindow())
+        Placement = std::make_unique<TopLevelPlacement>(Widget());
     SetCursor(attr.Cursor);
     SetCaption(Target.GetCaption());
 }
@@ -74,14 +77,10 @@ void QtWindowPeer::SetCaption(const std::string& caption) { Widget().setWindowTi
 // system counts it.
 void QtWindowPeer::SetWindowPos(int x, int y, int w, int h)
 {
-    QWidget& widget = Widget();
-    if (!widget.isWindow()) {
-        widget.setGeometry(x, y, w, h);
-        return;
-    }
-    const QSize border = widget.frameGeometry().size() - widget.size();
-    widget.move(x, y);
-    widget.resize(std::max(w - border.width(), 0), std::max(h - border.height(), 0));
+    if (Placement)
+        Placement->Place(x, y, w, h);
+    else
+        Widget().setGeometry(x, y, w, h);
 }
 
 TRect QtWindowPeer::GetWindowRect() const
@@ -91,6 +90,8 @@ TRect QtWindowPeer::GetWindowRect() const
         return ToTRect(widget.frameGeometry());
     return ToTRect(QRect(widget.mapToGlobal(QPoint(0, 0)), widget.size()));
 }
+
+TRect QtWindowPeer::GetNormalPlacement() const { return Placement ? ToTRect(Placement->Normal()) : GetWindowRect(); }
 
 void QtWindowPeer::Show(int cmdShow)
 {

@@ -12,6 +12,7 @@
 #include <memory>
 
 class QWidget;
+class TopLevelPlacement;
 
 class QtWindowPeer : public TWindowPeer, public Caret::Host {
 public:
@@ -36,6 +37,7 @@ public:
     void SetCaption(const std::string& caption) override;
     void SetWindowPos(int x, int y, int w, int h) override;
     TRect GetWindowRect() const override;
+    TRect GetNormalPlacement() const override;
     void Show(int cmdShow) override;
     void SetIcon(const TIconImage& icon) override;
 
@@ -74,6 +76,7 @@ private:
     std::array<std::unique_ptr<ScrollBarLink>, 2> Bars;
     bool Captured = false;
     bool Grabbed = false;
+    std::unique_ptr<TopLevelPlacement> Placement;  // top-level windows only
 
     ScrollBarLink* Bar(int bar) const;
 };

@@ -6,9 +6,8 @@
 #include "core/HugeEdit.h"
 #include "framework/Frame.h"
 #include "framework/headless/HeadlessDesktop.h"
+#include "tests/support/ScratchDir.h"
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,7 +27,9 @@ protected:
 
 class TAppHarness {
 public:
-    explicit TAppHarness(std::vector<std::string> args = {})
+    // config: the settings folder to use; one of its own when none is given.
+    explicit TAppHarness(std::vector<std::string> args = {}, const TConfigHome* config = nullptr)
+        : OwnConfig(config ? nullptr : std::make_unique<TConfigHome>())
     {
         Args.insert(Args.begin(), "vantor");
         Args.insert(Args.end(), args.begin(), args.end());
@@ -50,38 +51,18 @@ public:
     TRecordingApp& App() { return *Application; }
     THugeEdit& Editor() { return *Application->Editor; }
     TDecoratedFrame& Frame() { return static_cast<TDecoratedFrame&>(*Application->GetMainWindow()); }
+    // Ends the run as closing does: the frame goes (writing the settings),
+    // then the application.
+    void Stop() { Application.reset(); }
 
 private:
+    std::unique_ptr<TConfigHome> OwnConfig;
     // The desktop outlives the application's windows.
     THeadlessDesktop Desk;
     std::vector<std::string> Args;
     std::vector<char*> Argv;
     int Argc = 0;
     std::unique_ptr<TRecordingApp> Application;
-};
-
-// A folder of its own per test, removed afterwards.
-class TScratchDir {
-public:
-    TScratchDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vantor-app-XXXXXX").string();
-        Path = mkdtemp(pattern.data());
-    }
-    ~TScratchDir() { std::filesystem::remove_all(Path); }
-    TScratchDir(const TScratchDir&) = delete;
-    TScratchDir& operator=(const TScratchDir&) = delete;
-
-    std::string Write(const std::string& name, const std::string& bytes) const
-    {
-        const std::string path = (Path / name).string();
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
-    std::string PathOf(const std::string& name) const { return (Path / name).string(); }
-
-private:
-    std::filesystem::path Path;
 };
 
 // The document's text, rows joined.

@@ -1,6 +1,7 @@
 // Saving rows to a file: attributes, links, full disks, locked folders and
 // files that must not be replaced.
 #include "core/FileSaver.h"
+#include "framework/ReplaceFile.h"
 
 #include "TextTestSupport.h"
 
@@ -228,7 +229,7 @@ TEST_F(SaveTest, FilesThatCannotBeReplacedAreWrittenInPlaceOrRefused)
 TEST_F(SaveTest, AStaleTemporaryFileIsRemovedByTheNextSave)
 {
     const std::string path = Dir / "notes.txt";
-    const std::string temp = SaveTempPathFor(path);
+    const std::string temp = ReplaceTempPathFor(path);
     EXPECT_EQ(temp, Dir / ".notes.txt.vantor-save");
     WriteFile(temp, std::string(1000, 'z'));
     ASSERT_TRUE(SaveRowsToFile(Lines, path, Error)) << Error;
@@ -236,7 +237,7 @@ TEST_F(SaveTest, AStaleTemporaryFileIsRemovedByTheNextSave)
     EXPECT_EQ(ReadFile(path), "new\r\ntext");
 
     const std::string longName = Dir / std::string(250, 'n');
-    EXPECT_LE(SaveTempPathFor(longName).size() - Dir.Path.size() - 1, size_t(NAME_MAX));
+    EXPECT_LE(ReplaceTempPathFor(longName).size() - Dir.Path.size() - 1, size_t(NAME_MAX));
     ASSERT_TRUE(SaveRowsToFile(Lines, longName, Error)) << Error;
 }
 
