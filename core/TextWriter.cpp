@@ -77,19 +77,6 @@ void PutWithCrLf(TBufferedWriter& writer, const char* text, size_t n)
     }
 }
 
-}  // namespace
-
-std::string WithCrLf(std::string_view text)
-{
-    TStringOutput output;
-    TBufferedWriter writer(output);
-    PutWithCrLf(writer, text.data(), text.size());
-    writer.Flush();
-    return std::move(output.Text);
-}
-
-namespace {
-
 std::string ErrorText(const char* what, const std::string& path, int error)
 {
     return std::string(what) + " " + path + ": " + std::strerror(error);

@@ -46,9 +46,6 @@ public:
 // line feeds are written as they are.
 bool WriteRows(const THELineArray& lines, TTextOutput& output, bool crlf = true);
 
-// The text with every line feed as carriage return and line feed.
-std::string WithCrLf(std::string_view text);
-
 // Saves rows to path without ever destroying the old file: the text goes to
 // a temporary file in the same folder, is flushed to disk and renamed over
 // the target (keeping its permissions; a symbolic link is followed and the

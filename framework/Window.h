@@ -16,6 +16,7 @@
 
 class TApplication;
 class TCommandEnabler;
+class TPopupMenu;
 class TScroller;
 class TWindowPeer;
 
@@ -131,6 +132,11 @@ public:
     // True when the window answered the enable query.
     virtual bool EvCommandEnable(TCommandEnabler& enabler);
 
+    // --- context menu --------------------------------------------------------
+    // The window owns the menu it is given (null: none).
+    void AssignContextMenu(std::unique_ptr<TPopupMenu> menu);
+    TPopupMenu* GetContextMenu() const { return ContextMenu.get(); }
+
     // --- closing ------------------------------------------------------------
     // The default asks every child in turn.
     virtual bool CanClose();
@@ -182,4 +188,5 @@ private:
     std::vector<TWindow*> ChildList;
     std::string Title;
     std::unique_ptr<TWindowPeer> Peer;
+    std::unique_ptr<TPopupMenu> ContextMenu;
 };

@@ -1,0 +1,122 @@
+#include "framework/qt/ClipboardText.h"
+
+#include "framework/qt/CodePage.h"
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+namespace ClipboardText {
+namespace {
+
+// A byte's character, encoded as UTF-8 (Windows-1252 needs at most three).
+struct TUtf8 {
+    uint8_t Size = 0;
+    char Bytes[3] = {};
+};
+
+TUtf8 Encode(char16_t ch)
+{
+    TUtf8 u;
+    if (ch < 0x80) {
+        u.Bytes[u.Size++] = char(ch);
+    } else if (ch < 0x800) {
+        u.Bytes[u.Size++] = char(0xC0 | (ch >> 6));
+        u.Bytes[u.Size++] = char(0x80 | (ch & 0x3F));
+    } else {
+        u.Bytes[u.Size++] = char(0xE0 | (ch >> 12));
+        u.Bytes[u.Size++] = char(0x80 | ((ch >> 6) & 0x3F));
+        u.Bytes[u.Size++] = char(0x80 | (ch & 0x3F));
+    }
+    return u;
+}
+
+const std::array<TUtf8, 256>& Utf8Table()
+{
+    static const std::array<TUtf8, 256> table = [] {
+        std::array<TUtf8, 256> t;
+        for (unsigned b = 0; b < 256; ++b)
+            t[b] = Encode(CodePage::Windows1252Char(static_cast<unsigned char>(b)));
+        return t;
+    }();
+    return table;
+}
+
+bool CrLfAt(std::string_view text, size_t i) { return text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'; }
+
+// The length of the UTF-8 sequence at p and its character in ch; 0 when
+// the bytes there are not one (truncated, overlong, a surrogate, too large).
+size_t DecodeUtf8(const unsigned char* p, const unsigned char* end, char32_t& ch)
+{
+    const unsigned lead = p[0];
+    if (lead < 0x80) {
+        ch = lead;
+        return 1;
+    }
+    size_t n = 0;
+    char32_t least = 0;
+    if ((lead & 0xE0) == 0xC0)
+        n = 2, ch = lead & 0x1F, least = 0x80;
+    else if ((lead & 0xF0) == 0xE0)
+        n = 3, ch = lead & 0x0F, least = 0x800;
+    else if ((lead & 0xF8) == 0xF0)
+        n = 4, ch = lead & 0x07, least = 0x10000;
+    else
+        return 0;
+    if (size_t(end - p) < n)
+        return 0;
+    for (size_t i = 1; i < n; ++i) {
+        if ((p[i] & 0xC0) != 0x80)
+            return 0;
+        ch = (ch << 6) | (p[i] & 0x3F);
+    }
+    const bool surrogate = ch >= 0xD800 && ch <= 0xDFFF;
+    return ch < least || ch > 0x10FFFF || surrogate ? 0 : n;
+}
+
+}  // namespace
+
+// Two passes: the first counts, so that the text is allocated once at its
+// exact size however large the selection.
+QByteArray Export(std::string_view block)
+{
+    const std::string_view text = block.substr(0, block.find('\0'));
+    const std::array<TUtf8, 256>& table = Utf8Table();
+    qsizetype size = 0;
+    for (size_t i = 0; i < text.size(); ++i)
+        size += CrLfAt(text, i) ? 0 : table[static_cast<unsigned char>(text[i])].Size;
+    QByteArray out(size, Qt::Uninitialized);
+    char* d = out.data();
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (CrLfAt(text, i))
+            continue;
+        const TUtf8& u = table[static_cast<unsigned char>(text[i])];
+        std::memcpy(d, u.Bytes, u.Size);
+        d += u.Size;
+    }
+    return out;
+}
+
+// A character never takes fewer bytes in UTF-8 than in Windows-1252, so the
+// block fits in the input's size plus its NUL.
+std::string Import(QByteArrayView utf8)
+{
+    std::string block(size_t(utf8.size()) + 1, '\0');
+    char* d = block.data();
+    const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+    const auto* end = p + utf8.size();
+    while (p < end) {
+        char32_t ch = 0;
+        const size_t n = DecodeUtf8(p, end, ch);
+        if (n == 1 && ch == 0)
+            break;
+        const int b = n == 0 ? -1 : ch < 0x80 ? int(ch) : CodePage::Windows1252Byte(ch);
+        *d++ = b < 0 ? '?' : char(b);
+        p += n == 0 ? 1 : n;
+    }
+    *d++ = '\0';
+    block.resize(size_t(d - block.data()));
+    return block;
+}
+
+}  // namespace ClipboardText
