@@ -185,6 +185,7 @@ void MeasureWrap(TBenchEditor& edit)
 void MeasureClipboard(TBenchEditor& edit)
 {
     const double size = double(edit.Lines.TextLength());
+    Report("clipboard_mib", size / MiB);
     edit.SetSelectionOffsets(0, EndOfDocument);
     ResetPeakMemory();
     const int64_t start = ProcStatusBytes("VmRSS");
