@@ -13,16 +13,8 @@
 
 namespace {
 
-struct TState {
-    bool Enabled;
-    bool Checked;
-    friend bool operator==(const TState&, const TState&) = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const TState& s)
-{
-    return os << (s.Enabled ? "enabled" : "greyed") << (s.Checked ? ", checked" : "");
-}
+// Enabled, checked.
+using TState = std::pair<bool, bool>;
 
 class ContextMenuRoute : public testing::Test {
 protected:
@@ -76,7 +68,7 @@ TEST_F(ContextMenuRoute, ItemsShowTheStatesOfTheEditMenu)
         ASSERT_EQ(shown.size(), 7u);
         EXPECT_EQ(shown, EditMenuStates(shown)) << "situation " << i;
     }
-    EXPECT_TRUE(ContextMenuStates().at(CM_WORDWRAP).Checked);
+    EXPECT_TRUE(ContextMenuStates().at(CM_WORDWRAP).second);
 }
 
 TEST_F(ContextMenuRoute, ACommandTheApplicationHandlesGoesAlongTheRoute)
