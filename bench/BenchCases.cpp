@@ -177,6 +177,33 @@ void MeasureWrap(TBenchEditor& edit)
     Report("unwrapped_rows", edit.GetNumLines());
 }
 
+// Copy of the whole text and Paste of it at the end. The memory reported is
+// what is held besides the document at the peak, in units of the text:
+// for Copy the block and the clipboard's text; for Paste the clipboard's
+// text, held from the Copy, and the block (the pasted rows are the
+// document's own).
+void MeasureClipboard(TBenchEditor& edit)
+{
+    const double size = double(edit.Lines.TextLength());
+    Report("clipboard_mib", size / MiB);
+    edit.SetSelectionOffsets(0, EndOfDocument);
+    ResetPeakMemory();
+    const int64_t start = ProcStatusBytes("VmRSS");
+    TStopwatch copy;
+    edit.Copy();
+    Report("copy_s", copy.Seconds());
+    Report("copy_held_x", double(ProcStatusBytes("VmHWM") - start) / size);
+    const double clipboard = double(ProcStatusBytes("VmRSS") - start) / size;
+
+    edit.MoveDocumentEnd();
+    ResetPeakMemory();
+    TStopwatch paste;
+    edit.Paste();
+    Report("paste_s", paste.Seconds());
+    Report("paste_held_x", double(ProcStatusBytes("VmHWM") - ProcStatusBytes("VmRSS")) / size + clipboard);
+    Report("paste_same", edit.Lines.TextLength() == 2 * int64_t(size) - 1 ? 1 : 0);
+}
+
 class TBenchApp : public TApplication {
 public:
     TBenchApp(int& argc, char** argv) : TApplication("Vantor", argc, argv) {}
@@ -196,6 +223,8 @@ int RunBenchCase(const std::string& kind, const std::string& file, const std::st
     const double mib = FileMiB(file);
     if (kind == "wrap") {
         MeasureWrap(edit);
+    } else if (kind == "clipboard") {
+        MeasureClipboard(edit);
     } else if (kind == "clear") {
         MeasureClearUndo(edit);
     } else {

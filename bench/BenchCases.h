@@ -5,6 +5,7 @@
 #include <string>
 
 // full: load, memory, save, typing at the end, find, Clear All and Undo,
-// paint; load: load and save only; wrap: word wrap on and off.
+// paint; load: load and save only; wrap: word wrap on and off; clipboard:
+// Copy of everything and its Paste.
 int RunBenchCase(const std::string& kind, const std::string& file, const std::string& scratchDir, int& argc,
                  char** argv);

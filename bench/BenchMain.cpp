@@ -47,10 +47,10 @@ void Row(const char* operation, const std::string& measured, const char* target,
     std::printf("| %-66s | %-26s | %-22s | %-4s |\n", operation, measured.c_str(), target, met ? "ok" : "MISS");
 }
 
-std::string Fmt(const char* format, double a, double b = 0)
+std::string Fmt(const char* format, double a, double b = 0, double c = 0)
 {
     char text[128];
-    std::snprintf(text, sizeof text, format, a, b);
+    std::snprintf(text, sizeof text, format, a, b, c);
     return text;
 }
 
@@ -95,6 +95,7 @@ int main(int argc, char** argv)
     const TResults wrap = RunChild("wrap", paragraphs, dir);
     const TResults wrapSmall = RunChild("wrap", paragraphsSmall, dir);
     const TResults clear = RunChild("clear", lfLarge, dir);
+    const TResults clipboard = RunChild("clipboard", lfSmall, dir);
 
     const std::string size = quick ? "4 MiB" : "1 GiB";
     std::printf("\nWindow %g columns x %g rows; large files %s, small files %s\n\n", Get(full, "window_cols"),
@@ -151,6 +152,17 @@ int main(int argc, char** argv)
     };
     clearAll("Clear All, then Undo, file as loaded", clear);
     clearAll("Clear All, then Undo, after typing at the file's end", full);
+    const std::string smallSize = quick ? "2 MiB" : "100 MiB";
+    Row(("Copy of a " + smallSize + " selection (time, held besides the text at peak)").c_str(),
+        Fmt("%.2f s (%.0f MiB/s), %.2fx", Get(clipboard, "copy_s"),
+            Get(clipboard, "clipboard_mib") / Get(clipboard, "copy_s"), Get(clipboard, "copy_held_x")),
+        "< 1 s, <= 2.2x",
+        Get(clipboard, "copy_s") < 1 && Get(clipboard, "copy_held_x") <= 2.2);
+    Row(("Paste of " + smallSize + " (time, held besides the text at peak)").c_str(),
+        Fmt("%.2f s (%.0f MiB/s), %.2fx", Get(clipboard, "paste_s"),
+            Get(clipboard, "clipboard_mib") / Get(clipboard, "paste_s"), Get(clipboard, "paste_held_x")),
+        "< 1 s, <= 2.2x",
+        Get(clipboard, "paste_s") < 1 && Get(clipboard, "paste_held_x") <= 2.2 && Get(clipboard, "paste_same") == 1);
     Row("Paint of one screenful (median of 200)", Fmt("%.3f ms", Get(full, "paint_median_ms")), "< 1 ms",
         Get(full, "paint_median_ms") >= 0 && Get(full, "paint_median_ms") < 1);
     Row("loader progress step, nothing waiting", Fmt("%.3f us", Get(full, "progress_step_us")), "(cheap)", true);

@@ -27,4 +27,8 @@ inline int64_t ProcStatusBytes(const std::string& field)
     return 0;
 }
 
+// Starts VmHWM afresh from the resident memory of now, so that the next
+// reading is the peak of what follows.
+inline void ResetPeakMemory() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
 constexpr double MiB = 1024.0 * 1024.0;

@@ -128,6 +128,7 @@ public:
     void EvVScroll(unsigned scrollCode, unsigned thumbPos) override;
     void EvSetFocus() override;
     void EvKillFocus() override;
+    void EvContextMenu(const TPoint& screenPoint) override;
     bool EvCommand(unsigned id) override;
     bool HasCommandHandler(unsigned id) const override;
     bool EvCommandEnable(TCommandEnabler& enabler) override;
@@ -209,8 +210,11 @@ private:
 
     // The metrics that follow from the font and the client size.
     void MakeFont(const std::string& face, int height);
-    // The scroller is the view's; the view makes it.
+    // The scroller and the context menu are the view's; the view makes them.
     void MakeScroller();
+    void MakeContextMenu();
+    // Where the keyboard's context menu opens, in screen coordinates.
+    TPoint CaretMenuPoint() const;
     void ComputeWindowSize();
     // Rewraps everything keeping the caret and selection by offset (the
     // pattern shared by SetWordWrap, resize and ApplyStyle).
@@ -236,10 +240,10 @@ private:
     bool ShiftDown() const;
     bool CtrlDown() const;
     void CreateCaretShape();
-    int CaretX() const;
-    int CaretY() const;
+    // The caret's client position, before it is clipped to the window.
+    int64_t CaretX() const;
+    int64_t CaretY() const;
     void EnsureNonEmpty();
-    std::string SelectedText(TRowIndex r1, TRowIndex c1, TRowIndex r2, TRowIndex c2) const;
     TUndoText DeletedText(TRowIndex r1, TRowIndex c1, TRowIndex r2, TRowIndex c2) const;
     // InsertText after the carriage returns are gone, of text in pieces:
     // new rows may view the pieces that live in the row array's blocks.

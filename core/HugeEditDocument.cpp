@@ -40,6 +40,7 @@ THugeEdit::THugeEdit(TWindow* parent, const std::string& title)
     LeftMargin = TopMargin = CharWidth;
     TabSize = 3;
     MakeScroller();
+    MakeContextMenu();
     Reset();
 }
 

@@ -50,22 +50,6 @@ TUndoText THugeEdit::DeletedText(TRowIndex r1, TRowIndex c1, TRowIndex r2, TRowI
     return text;
 }
 
-std::string THugeEdit::SelectedText(TRowIndex r1, TRowIndex c1, TRowIndex r2, TRowIndex c2) const
-{
-    if (r1 == r2)
-        return std::string(Lines[r1].View().substr(c1, c2 - c1));
-    size_t total = Lines[r1].size() - c1 + c2;
-    for (TRowIndex r = r1 + 1; r < r2; ++r)
-        total += Lines[r].size();
-    std::string text;
-    text.reserve(total);
-    text.append(Lines[r1].View().substr(c1));
-    for (TRowIndex r = r1 + 1; r < r2; ++r)
-        text.append(Lines[r].View());
-    text.append(Lines[r2].View().substr(0, c2));
-    return text;
-}
-
 void THugeEdit::DeleteSelection()
 {
     if (EditLocked)

@@ -75,15 +75,6 @@ void PutWithCrLf(TBufferedWriter& writer, const char* text, size_t n)
 
 }  // namespace
 
-std::string WithCrLf(std::string_view text)
-{
-    TStringOutput output;
-    TBufferedWriter writer(output);
-    PutWithCrLf(writer, text.data(), text.size());
-    writer.Flush();
-    return std::move(output.Text);
-}
-
 bool WriteRows(const THELineArray& lines, TTextOutput& output, bool crlf)
 {
     TBufferedWriter writer(output);

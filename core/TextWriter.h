@@ -46,8 +46,6 @@ public:
 // line feeds are written as they are.
 bool WriteRows(const THELineArray& lines, TTextOutput& output, bool crlf = true);
 
-// The text with every line feed as carriage return and line feed.
-std::string WithCrLf(std::string_view text);
 
 // Copies the text (line ends as single line feeds) into buffer of size
 // characters and terminates it; returns the characters written before the

@@ -89,7 +89,7 @@ bool WritePrivateProfileStrings(const std::string& section, const std::vector<TP
         if (!text.Set(section, entry.Key, entry.Value))
             return false;
     std::string errorText;
-    const std::string& bytes = text.Bytes();
-    return ReplaceFile(fileName, [&](int fd) { return WriteAll(fd, bytes.data(), bytes.size()); },
-                       int64_t(bytes.size()), errorText);
+    const std::string& newText = text.Bytes();
+    return ReplaceFile(fileName, [&](int fd) { return WriteAll(fd, newText.data(), newText.size()); },
+                       int64_t(newText.size()), errorText);
 }

@@ -4,6 +4,7 @@
 
 #include "framework/Application.h"
 #include "framework/Platform.h"
+#include "framework/PopupMenu.h"
 #include "framework/Scroller.h"
 #include "framework/WindowPeer.h"
 
@@ -48,6 +49,8 @@ void TWindow::DestroyPeer()
 }
 
 TApplication* TWindow::GetApplication() const { return TApplication::Current(); }
+
+void TWindow::AssignContextMenu(std::unique_ptr<TPopupMenu> menu) { ContextMenu = std::move(menu); }
 
 // --- geometry and painting --------------------------------------------------
 

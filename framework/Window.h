@@ -16,6 +16,7 @@
 
 class TApplication;
 class TCommandEnabler;
+class TPopupMenu;
 class TScroller;
 class TWindowPeer;
 
@@ -135,6 +136,11 @@ public:
     // True when the window answered the enable query.
     virtual bool EvCommandEnable(TCommandEnabler& enabler);
 
+    // --- context menu --------------------------------------------------------
+    // The window owns the menu it is given (null: none).
+    void AssignContextMenu(std::unique_ptr<TPopupMenu> menu);
+    TPopupMenu* GetContextMenu() const { return ContextMenu.get(); }
+
     // --- closing ------------------------------------------------------------
     // The default asks every child in turn.
     virtual bool CanClose();
@@ -186,4 +192,5 @@ private:
     std::vector<TWindow*> ChildList;
     std::string Title;
     std::unique_ptr<TWindowPeer> Peer;
+    std::unique_ptr<TPopupMenu> ContextMenu;
 };

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev googletest
   fonts-liberation fonts-dejavu-core
-  xvfb xdotool x11-utils imagemagick poppler-utils
+  xvfb xdotool x11-utils imagemagick poppler-utils xclip
   openbox wmctrl
 )
 

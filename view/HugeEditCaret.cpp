@@ -20,28 +20,28 @@ long UnitsFor(int distance, int unit)
 
 }  // namespace
 
-int THugeEdit::CaretX() const
+int64_t THugeEdit::CaretX() const
 {
     const size_t column = Lines.Size() ? DisplayColumn(Lines[CaretRow].View(), size_t(CaretCol), TabSize) : 0;
-    return int((int64_t(column) - Scroller->XPos) * CharWidth + LeftMargin);
+    return (int64_t(column) - Scroller->XPos) * CharWidth + LeftMargin;
 }
 
-int THugeEdit::CaretY() const { return int((int64_t(CaretRow) - Scroller->YPos) * LineHeight + TopMargin); }
+int64_t THugeEdit::CaretY() const { return (int64_t(CaretRow) - Scroller->YPos) * LineHeight + TopMargin; }
 
 void THugeEdit::UpdateCaret(bool scrollIntoView)
 {
     if (!SuspendRecording)
         RecordPosition(OffsetOf(CaretRow, CaretCol), HasSelection ? OffsetOf(AnchorRow, AnchorCol) : -1);
     HideCaret();
-    int x = CaretX(), y = CaretY();
+    int x = int(CaretX()), y = int(CaretY());
     if (scrollIntoView && IsCreated()) {
         const TRect client = GetClientRect();
         const int dy = y < client.top ? y - client.top : (y > client.bottom - LineHeight ? y - (client.bottom - LineHeight) : 0);
         const int dx = x < client.left ? x - client.left : (x > client.right - CharWidth ? x - (client.right - CharWidth) : 0);
         if (dx != 0 || dy != 0) {
             Scroller->ScrollTo(Scroller->XPos + UnitsFor(dx, CharWidth), Scroller->YPos + UnitsFor(dy, LineHeight));
-            x = CaretX();
-            y = CaretY();
+            x = int(CaretX());
+            y = int(CaretY());
         }
     }
     SetCaretPos(x, y);

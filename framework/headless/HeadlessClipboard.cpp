@@ -1,7 +1,12 @@
-// The headless desktop's clipboard: one text, kept by the desktop double.
+// The headless desktop's clipboard keeps the block exactly as written.
 #include "framework/Clipboard.h"
 #include "framework/headless/HeadlessDesktop.h"
 
-void SetClipboardText(const std::string& text) { THeadlessDesktop::Current().ClipboardText() = text; }
-bool ClipboardHasText() { return THeadlessDesktop::Current().ClipboardHolds(); }
-std::string GetClipboardText() { return THeadlessDesktop::Current().ClipboardContents(); }
+void SetClipboardText(std::string&& block) { THeadlessDesktop::Current().PutClipboardText(std::move(block)); }
+bool ClipboardHasText() { return THeadlessDesktop::Current().ClipboardHoldsText(); }
+
+std::string GetClipboardText()
+{
+    const THeadlessDesktop& desktop = THeadlessDesktop::Current();
+    return desktop.ClipboardHoldsText() ? desktop.ClipboardBlock() : std::string();
+}

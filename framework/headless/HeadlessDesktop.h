@@ -123,10 +123,14 @@ public:
     bool FontMetricsFail(const std::string& face) const;
 
     // --- clipboard -------------------------------------------------------------------------
-    std::string& ClipboardText() { ClipboardSet = true; return Clipboard; }
-    bool ClipboardHolds() const { return ClipboardSet; }
-    const std::string& ClipboardContents() const { return Clipboard; }
-    void EmptyClipboard() { Clipboard.clear(); ClipboardSet = false; }
+    // The clipboard keeps a text block exactly as it was put there.
+    void PutClipboardText(std::string block) { Clipboard = std::move(block); ClipboardContent = TClipboardContent::Text; }
+    // Another program put something that is not text there (an image, a
+    // file list).
+    void PutClipboardOther() { Clipboard.clear(); ClipboardContent = TClipboardContent::Other; }
+    void EmptyClipboard() { Clipboard.clear(); ClipboardContent = TClipboardContent::Nothing; }
+    bool ClipboardHoldsText() const { return ClipboardContent == TClipboardContent::Text; }
+    const std::string& ClipboardBlock() const { return Clipboard; }
 
     // --- for the peers ----------------------------------------------------------------------
     void Register(THeadlessPeer& peer);
@@ -161,8 +165,9 @@ private:
     bool RightDown = false;
     THeadlessDialogs DialogScript;
     std::vector<std::string> FailingFaces;
+    enum class TClipboardContent { Nothing, Text, Other };
     std::string Clipboard;
-    bool ClipboardSet = false;
+    TClipboardContent ClipboardContent = TClipboardContent::Nothing;
 
     bool CanDispatch() const { return !Queue.empty() && !QuitPending; }
     void DispatchNext();

@@ -28,6 +28,7 @@ void THeadlessDialogs::ClearRecords()
 {
     Boxes.clear();
     Dialogs.clear();
+    Popups.clear();
 }
 
 int THeadlessDialogs::RunMessageBox(const TWindow* owner, const std::string& text, const std::string& caption, unsigned flags)
@@ -56,6 +57,22 @@ bool THeadlessDialogs::RunFileDialog(bool save, const TWindow* owner, TOpenSaveD
     return true;
 }
 
+unsigned THeadlessDialogs::RunPopupMenu(THeadlessPopupMenu popup)
+{
+    unsigned answer = 0;
+    if (!PopupAnswers.empty()) {
+        answer = PopupAnswers.front();
+        PopupAnswers.pop_front();
+    }
+    for (size_t i = 0; i < popup.Items.size(); ++i) {
+        const bool command = popup.Items[i].Kind == TMenuItem::TKind::Command;
+        if (answer && popup.Items[i].Id == answer && command && popup.States[i].IsEnabled())
+            popup.Chosen = answer;
+    }
+    Popups.push_back(std::move(popup));
+    return Popups.back().Chosen;
+}
+
 // --- the dialogs of Dialogs.h on the headless desktop ---------------------------
 
 int MessageBox(TWindow* owner, const std::string& text, const std::string& caption, unsigned flags)
@@ -71,4 +88,10 @@ bool RunFileOpenDialog(TWindow* owner, TOpenSaveData& data)
 bool RunFileSaveDialog(TWindow* owner, TOpenSaveData& data)
 {
     return THeadlessDesktop::Current().Dialogs().RunFileDialog(true, owner, data);
+}
+
+unsigned RunPopupMenu(const std::vector<TMenuItem>& items, const std::vector<TCommandEnabler>& states, unsigned flags,
+                      const TPoint& screenPoint, TWindow& owner)
+{
+    return THeadlessDesktop::Current().Dialogs().RunPopupMenu({&owner, screenPoint, flags, items, states, 0});
 }

@@ -1,11 +1,12 @@
-// Scripted answers of the headless desktop's message boxes and file
-// dialogs, and the record of what was asked. Without a scripted answer a
-// message box answers with its default button (the first: IDOK, or IDYES
-// for the yes/no kinds; the second with MB_DEFBUTTON2) and a file dialog is
-// cancelled.
+// Scripted answers of the headless desktop's message boxes, file dialogs
+// and pop-up menus, and the record of what was asked. Without a scripted
+// answer a message box answers with its default button (the first: IDOK,
+// or IDYES for the yes/no kinds; the second with MB_DEFBUTTON2), a file
+// dialog is cancelled and a pop-up menu is dismissed.
 #pragma once
 
 #include "framework/Dialogs.h"
+#include "framework/PopupMenu.h"
 
 #include <deque>
 #include <string>
@@ -25,6 +26,15 @@ struct THeadlessFileDialog {
     TOpenSaveData Data;  // as the program passed it in
 };
 
+struct THeadlessPopupMenu {
+    const TWindow* Owner = nullptr;
+    TPoint Point;  // screen coordinates
+    unsigned Flags = 0;
+    std::vector<TMenuItem> Items;
+    std::vector<TCommandEnabler> States;  // one per item
+    unsigned Chosen = 0;
+};
+
 class THeadlessDialogs {
 public:
     // Answers are used in the order they are given.
@@ -32,14 +42,19 @@ public:
     void ChooseFile(const std::string& path) { FileAnswers.push_back({TFileAnswer::TKind::Ok, path, 0}); }
     void CancelFileDialog() { FileAnswers.push_back({TFileAnswer::TKind::Cancel, {}, 0}); }
     void FailFileDialog(unsigned long error) { FileAnswers.push_back({TFileAnswer::TKind::Fail, {}, error}); }
+    // The user clicks the item of this command (0: dismisses the menu); a
+    // greyed item cannot be chosen, and the menu closes without a choice.
+    void ChoosePopupItem(unsigned id) { PopupAnswers.push_back(id); }
 
     const std::vector<THeadlessMessageBox>& MessageBoxes() const { return Boxes; }
     const std::vector<THeadlessFileDialog>& FileDialogs() const { return Dialogs; }
+    const std::vector<THeadlessPopupMenu>& PopupMenus() const { return Popups; }
     void ClearRecords();
 
     int RunMessageBox(const TWindow* owner, const std::string& text, const std::string& caption, unsigned flags);
     // OK puts the path into data (adding DefExt to a name without one).
     bool RunFileDialog(bool save, const TWindow* owner, TOpenSaveData& data);
+    unsigned RunPopupMenu(THeadlessPopupMenu popup);
 
 private:
     struct TFileAnswer {
@@ -52,4 +67,6 @@ private:
     std::deque<TFileAnswer> FileAnswers;
     std::vector<THeadlessMessageBox> Boxes;
     std::vector<THeadlessFileDialog> Dialogs;
+    std::deque<unsigned> PopupAnswers;
+    std::vector<THeadlessPopupMenu> Popups;
 };

@@ -82,10 +82,16 @@ const TTable& GlyphTable(TCodePage page)
     return page == TCodePage::Oem437 ? Oem437Glyphs : Windows1252Glyphs;
 }
 
+char16_t Windows1252Char(unsigned char byte)
+{
+    const bool high = byte >= 0x80 && byte < 0xA0 && Windows1252High[byte - 0x80];
+    return high ? Windows1252High[byte - 0x80] : char16_t(byte);
+}
+
 int Windows1252Byte(char32_t ch)
 {
-    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
-        return int(ch);
+    if (ch <= 0xFF)
+        return Windows1252Char(static_cast<unsigned char>(ch)) == ch ? int(ch) : -1;
     const auto* end = std::end(Windows1252High);
     const auto* found = std::find(std::begin(Windows1252High), end, ch);
     return found != end ? int(0x80 + (found - std::begin(Windows1252High))) : -1;
@@ -105,13 +111,11 @@ QString UiText(std::string_view text)
     QString decoded = utf8(QByteArrayView(text.data(), qsizetype(text.size())));
     if (!utf8.hasError())
         return decoded;
-    // Not UTF-8: Windows text, where only the five unused bytes lack a character.
+    // Not UTF-8: Windows text.
     QString out;
     out.reserve(qsizetype(text.size()));
-    for (const char c : text) {
-        const auto b = static_cast<unsigned char>(c);
-        out += QChar(b >= 0x80 && b < 0xA0 && Windows1252High[b - 0x80] ? Windows1252High[b - 0x80] : char16_t(b));
-    }
+    for (const char c : text)
+        out += QChar(Windows1252Char(static_cast<unsigned char>(c)));
     return out;
 }
 

@@ -19,7 +19,13 @@ using TTable = std::array<char16_t, 256>;
 // Windows text and as their OEM glyphs in code page 437.
 const TTable& GlyphTable(TCodePage page);
 
-// The Windows-1252 byte of a character, or -1 when it has none.
+// The character a Windows-1252 byte stands for in text exchanged with
+// other programs: the five bytes the code page leaves out stand for the
+// characters of the same number, as the window system's conversion has it.
+char16_t Windows1252Char(unsigned char byte);
+
+// The Windows-1252 byte of a character (the inverse of Windows1252Char),
+// or -1 when it has none.
 int Windows1252Byte(char32_t ch);
 
 // Converts bytes through a table into out, reusing out's storage.

@@ -1,7 +1,7 @@
-// The clipboard on Qt: the bytes are Windows-1252 text; control characters
-// (the line ends among them) pass unchanged in both directions.
+// The clipboard on Qt. Other programs exchange UTF-8 text with LF line
+// ends; the conversion to and from the program's block happens here only.
 #include "framework/Clipboard.h"
-#include "framework/qt/CodePage.h"
+#include "framework/qt/ClipboardText.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -9,35 +9,43 @@
 
 namespace {
 
-QString FromBytes(const std::string& text)
-{
-    const CodePage::TTable& table = CodePage::GlyphTable(TCodePage::Windows1252);
-    QString out;
-    out.reserve(qsizetype(text.size()));
-    for (unsigned char b : text)
-        out.append(b < 0x20 || b == 0x7F ? QChar(b) : QChar(table[b]));
-    return out;
-}
+// Qt offers "text/plain" to X11 programs as UTF8_STRING, STRING and TEXT;
+// programs that ask for the charset by name find the second.
+const QString PlainText = QStringLiteral("text/plain");
+const QString Utf8Text = QStringLiteral("text/plain;charset=utf-8");
 
-std::string ToBytes(const QString& text)
-{
-    std::string out;
-    out.reserve(size_t(text.size()));
-    for (const QChar ch : text) {
-        const int b = ch.unicode() < 0x20 ? int(ch.unicode()) : CodePage::Windows1252Byte(ch.unicode());
-        out.push_back(b < 0 ? '?' : char(b));
-    }
-    return out;
-}
+const QMimeData* Contents() { return QGuiApplication::clipboard()->mimeData(); }
 
 }  // namespace
 
-void SetClipboardText(const std::string& text) { QGuiApplication::clipboard()->setText(FromBytes(text)); }
-
-bool ClipboardHasText()
+// The block is freed once converted: the desktop's copy is the only one
+// the clipboard keeps.
+void SetClipboardText(std::string&& block)
 {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data && data->hasText();
+    const std::string owned = std::move(block);
+    const QByteArray text = ClipboardText::Export(owned);
+    auto* data = new QMimeData;
+    data->setData(PlainText, text);
+    data->setData(Utf8Text, text);
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
-std::string GetClipboardText() { return ToBytes(QGuiApplication::clipboard()->text()); }
+// An image or a file list alone is not text (QMimeData::hasText would take
+// a file list for text).
+bool ClipboardHasText()
+{
+    const QMimeData* data = Contents();
+    return data && (data->hasFormat(Utf8Text) || data->hasFormat(PlainText));
+}
+
+std::string GetClipboardText()
+{
+    const QMimeData* data = Contents();
+    if (!data)
+        return {};
+    if (data->hasFormat(Utf8Text))
+        return ClipboardText::Import(data->data(Utf8Text));
+    if (data->hasFormat(PlainText))
+        return ClipboardText::Import(data->data(PlainText));
+    return {};
+}
