@@ -58,6 +58,9 @@ private:
     void CeWordWrap(TCommandEnabler& ce);
     void CeFileSave(TCommandEnabler& ce);
     void CeDosText(TCommandEnabler& ce);
+    // The status bar's row count and caret position.
+    void CeLineCount(TCommandEnabler& ce);
+    void CeCaretPos(TCommandEnabler& ce);
     static const TResponseTable<TWendApp> Responses;
 
     void OpenDroppedFile(const TMsg& msg);
