@@ -74,8 +74,8 @@ void TUIFace::Paint(TDC& dc, TPoint srcOrigin, TState state, bool pressed, bool 
     const int h = std::min(Image.Height() - srcOrigin.y, Face.Height() - shift);
     if (w <= 0 || h <= 0)
         return;
-    const int x = Face.left + (Face.Width() - shift - w) / 2 + shift;
-    const int y = Face.top + (Face.Height() - shift - h) / 2 + shift;
+    const int x = Face.left + (Face.Width() - w) / 2 + shift;
+    const int y = Face.top + (Face.Height() - h) / 2 + shift;
     const TRect source{srcOrigin.x, srcOrigin.y, srcOrigin.x + w, srcOrigin.y + h};
     switch (state) {
     case Normal:
