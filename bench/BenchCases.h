@@ -8,3 +8,7 @@
 // paint; load: load and save only; wrap: word wrap on and off.
 int RunBenchCase(const std::string& kind, const std::string& file, const std::string& scratchDir, int& argc,
                  char** argv);
+
+// idle: the application's idle pass (tool-bar and status-bar enabling)
+// after keystrokes in the file.
+int RunIdleCase(const std::string& file, const std::string& scratchDir);

@@ -52,9 +52,15 @@ void KeyboardState::Follow(const QEvent& event)
 {
     const QEvent::Type type = event.type();
     const bool key = type == QEvent::KeyPress || type == QEvent::KeyRelease;
-    // A lock may have changed while another program had the keyboard.
-    if (key || type == QEvent::WindowActivate || type == QEvent::ApplicationStateChange)
+    // A lock changes with its own key, or while another program has the
+    // keyboard; other keys cost no request to the server.
+    if (type == QEvent::WindowActivate || type == QEvent::ApplicationStateChange)
         LocksStale = true;
+    if (key) {
+        const int qtKey = static_cast<const QKeyEvent&>(event).key();
+        if (qtKey == Qt::Key_CapsLock || qtKey == Qt::Key_NumLock)
+            LocksStale = true;
+    }
     const bool pointer = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
                          type == QEvent::MouseMove || type == QEvent::MouseButtonDblClick || type == QEvent::Wheel;
     if (!key && !pointer)

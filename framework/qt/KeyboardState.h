@@ -3,7 +3,7 @@
 // input event, so the state is that of the event being handled, as with
 // the window system's queue. The Insert toggle is kept here since X11 has
 // no Insert lock. Caps Lock's and Num Lock's toggles are the X server's,
-// asked again after a key event or an activation.
+// asked again after one of those keys or an activation.
 #pragma once
 
 #include "framework/qt/LockKeys.h"

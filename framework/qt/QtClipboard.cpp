@@ -2,6 +2,7 @@
 // (the line ends among them) pass unchanged in both directions.
 #include "framework/Clipboard.h"
 #include "framework/qt/CodePage.h"
+#include "framework/qt/PlatformContext.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -34,10 +35,6 @@ std::string ToBytes(const QString& text)
 
 void SetClipboardText(const std::string& text) { QGuiApplication::clipboard()->setText(FromBytes(text)); }
 
-bool ClipboardHasText()
-{
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data && data->hasText();
-}
+bool ClipboardHasText() { return PlatformContext::Get().Clipboard().HasText(); }
 
 std::string GetClipboardText() { return ToBytes(QGuiApplication::clipboard()->text()); }
