@@ -99,4 +99,29 @@ TEST_F(QtGadgetWindowTest, LeavingTheWidgetReachesTheWindowAsMouseLeave)
     Frame.SetHintWindow(nullptr);
 }
 
+TEST_F(QtGadgetWindowTest, MappedImagesFollowADarkColourScheme)
+{
+    // Face light grey with a black square in the middle, as the glyphs are.
+    TDib glyph(16, 16, {MakeRGB(192, 192, 192), MakeRGB(0, 0, 0)});
+    for (int y = 6; y < 10; ++y)
+        for (int x = 6; x < 10; ++x)
+            glyph.SetIndex(x, y, 1);
+    glyph.MapUIColors(TDib::MapFace | TDib::MapText);
+    auto& button = static_cast<TButtonGadget&>(Bar.Insert(std::make_unique<TButtonGadget>(glyph, 6)));
+    button.SetEnabled(true);
+    const QPalette light = QGuiApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Button, QColor(0x30, 0x30, 0x30));
+    dark.setColor(QPalette::ButtonText, QColor(0xE0, 0xE0, 0xE0));
+    QGuiApplication::setPalette(dark);
+    Bar.Invalidate();
+    const QImage image = QtTestAccess::PaintedBackBuffer(Bar);
+    QGuiApplication::setPalette(light);
+
+    const TRect inner = button.GetInnerRect();
+    const int x = inner.left + (inner.Width() - 16) / 2, y = inner.top + (inner.Height() - 16) / 2;
+    EXPECT_EQ(RgbAt(image, x + 1, y + 1), 0x303030u);  // the face
+    EXPECT_EQ(RgbAt(image, x + 7, y + 7), 0xE0E0E0u);  // the drawing, in the text colour
+}
+
 }  // namespace
