@@ -158,6 +158,8 @@ int main(int argc, char** argv)
     Row("idle pass after a keystroke: 13 buttons, 2 panes (median / max)",
         Fmt("%.1f / %.1f us", Get(idle, "idle_pass_median_us"), Get(idle, "idle_pass_max_us")), "< 1000 us",
         Get(idle, "idle_pass_max_us") >= 0 && Get(idle, "idle_pass_max_us") < 1000);
+    Row("lock keys asked of the X server (after Caps Lock or Num Lock only)", Fmt("%.1f us", Get(idle, "lock_read_us")),
+        "(X11 only)", true);
     std::printf("\nRows: %g loaded (LF, large); paragraph file %g rows wrapped, %g unwrapped\n", Get(full, "rows"),
                 Get(wrap, "wrapped_rows"), Get(wrap, "unwrapped_rows"));
     const bool complete = Get(full, "load_s") > 0 && Get(wrap, "wrap_off_s") >= 0 && Get(full, "save_ok") == 1;

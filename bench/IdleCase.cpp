@@ -8,7 +8,6 @@
 #include "bench/BenchEditor.h"
 #include "bench/Measure.h"
 #include "core/HugeEdit.h"
-#include "framework/Clipboard.h"
 #include "framework/Frame.h"
 #include "framework/qt/LockKeys.h"
 
@@ -55,8 +54,6 @@ int RunIdleCase(const std::string& file, const std::string& scratchDir)
     }
     Report("idle_pass_median_us", Median(passes));
     Report("idle_pass_max_us", *std::max_element(passes.begin(), passes.end()));
-    Report("idle_pass_max_at", double(std::max_element(passes.begin(), passes.end()) - passes.begin()));
-    Report("idle_pass_first_us", passes.front());
 
     // The lock keys' states cost one request to the X server, made after a
     // key event (none on the offscreen platform).
@@ -65,10 +62,6 @@ int RunIdleCase(const std::string& file, const std::string& scratchDir)
     for (int i = 0; i < reads; ++i)
         LockKeys::Read();
     Report("lock_read_us", locks.Millis() * 1000.0 / reads);
-    TStopwatch clip;
-    for (int i = 0; i < reads; ++i)
-        ClipboardHasText();
-    Report("clipboard_query_us", clip.Millis() * 1000.0 / reads);
     std::fflush(stdout);
     app.Editor->Modified = false;  // no save question on the way out
     return 0;

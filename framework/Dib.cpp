@@ -11,13 +11,13 @@ namespace {
 constexpr size_t MaxColours = 256;
 
 // "#RRGGBB" or "None" after the key "c" of an XPM colour line.
-std::optional<TColor> ParseXpmColour(std::string_view spec, bool& none)
+std::optional<TColor> ParseXpmColour(std::string_view line, bool& none)
 {
     none = false;
-    const size_t key = spec.find(" c ");
+    const size_t key = line.find(" c ");
     if (key == std::string_view::npos)
         return std::nullopt;
-    std::string_view value = spec.substr(key + 3);
+    std::string_view value = line.substr(key + 3);
     value = value.substr(0, value.find(' '));
     if (value == "None" || value == "none") {
         none = true;
