@@ -50,3 +50,9 @@ std::string TSDIDecFrame::LoadHint(unsigned id) const
 {
     return StatusHint(id);
 }
+
+std::string TSDIDecFrame::GetToolTipText(unsigned id) const
+{
+    const TMenuResource* menu = GetMenu();
+    return menu ? ToolTipText(*menu, id) : TDecoratedFrame::GetToolTipText(id);
+}

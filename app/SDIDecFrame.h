@@ -31,6 +31,9 @@ public:
     // Caption "base name - application" (DocCaption).
     bool SetDocTitle(const std::string& docName, int index) override;
     std::string LoadHint(unsigned id) const override;
+    // The menu item's text for a command on the menu, else the hint's tool
+    // tip part.
+    std::string GetToolTipText(unsigned id) const override;
 
 private:
     // The client is built before the base, so the constructors delegate.

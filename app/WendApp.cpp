@@ -2,9 +2,11 @@
 #include "search/HugeEditSearch.h"
 
 #include "view/CommandIds.h"
+#include "app/MainBars.h"
 #include "app/SDIDecFrame.h"
 #include "app/ShowState.h"
 #include "app/StartRequest.h"
+#include "app/StatusPaneText.h"
 #include "core/HugeEdit.h"
 #include "resources/AppIcon.h"
 #include "resources/MainAccelerators.h"
@@ -30,6 +32,8 @@ const TResponseTable<TWendApp> TWendApp::Responses = {
     {CM_FILESAVEAS, nullptr, &TWendApp::CeFileSaveAs},
     {CM_DOSTEXT, &TWendApp::CmDosText, nullptr},
     {CM_DOSTEXT, nullptr, &TWendApp::CeDosText},
+    {IDS_LINECOUNT_PANE, nullptr, &TWendApp::CeLineCount},
+    {IDS_CARETPOS_PANE, nullptr, &TWendApp::CeCaretPos},
     {CM_EDITCLEAR, &TWendApp::CmEditClear, nullptr},
 };
 
@@ -56,10 +60,9 @@ void TWendApp::InitMainWindow()
 
 void TWendApp::BuildBars(TSDIDecFrame& frame)
 {
-    // The tool bar will take the top; until the status bar exists a message
-    // bar at the bottom carries the menu hints.
-    auto& hints = frame.InsertOwned(std::make_unique<TMessageBar>(&frame), TDecoratedFrame::TLocation::Bottom);
-    frame.SetHintWindow(&hints);
+    frame.InsertOwned(MakeToolBar(frame), TDecoratedFrame::TLocation::Top);
+    auto& status = frame.InsertOwned(MakeStatusBar(frame), TDecoratedFrame::TLocation::Bottom);
+    frame.SetHintWindow(&status);
 }
 
 void TWendApp::InitInstance()
@@ -174,6 +177,13 @@ void TWendApp::CeDosText(TCommandEnabler& ce)
 {
     ce.Enable();
     ce.SetCheck(DosMode);
+}
+
+void TWendApp::CeLineCount(TCommandEnabler& ce) { ce.SetText(LineCountText(Editor->GetNumLines())); }
+
+void TWendApp::CeCaretPos(TCommandEnabler& ce)
+{
+    ce.SetText(CaretPositionText(int32_t(Editor->CaretRow), int32_t(Editor->CaretCol)));
 }
 
 // --- messages of the main window --------------------------------------------

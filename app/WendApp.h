@@ -59,6 +59,9 @@ private:
     void CeFileSave(TCommandEnabler& ce);
     void CeFileSaveAs(TCommandEnabler& ce);
     void CeDosText(TCommandEnabler& ce);
+    // The status bar's row count and caret position.
+    void CeLineCount(TCommandEnabler& ce);
+    void CeCaretPos(TCommandEnabler& ce);
     static const TResponseTable<TWendApp> Responses;
 
     void OpenDroppedFile(const TMsg& msg);

@@ -214,6 +214,8 @@ public:
 int RunBenchCase(const std::string& kind, const std::string& file, const std::string& scratchDir, int& argc,
                  char** argv)
 {
+    if (kind == "idle")
+        return RunIdleCase(file, scratchDir);
     TBenchApp app(argc, argv);
     TBenchEditor edit;
     edit.SizeTo(100, 40);

@@ -9,3 +9,7 @@
 // Copy of everything and its Paste.
 int RunBenchCase(const std::string& kind, const std::string& file, const std::string& scratchDir, int& argc,
                  char** argv);
+
+// idle: the application's idle pass (tool-bar and status-bar enabling)
+// after keystrokes in the file.
+int RunIdleCase(const std::string& file, const std::string& scratchDir);

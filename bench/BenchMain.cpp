@@ -96,6 +96,7 @@ int main(int argc, char** argv)
     const TResults wrapSmall = RunChild("wrap", paragraphsSmall, dir);
     const TResults clear = RunChild("clear", lfLarge, dir);
     const TResults clipboard = RunChild("clipboard", lfSmall, dir);
+    const TResults idle = RunChild("idle", lfLarge, dir);
 
     const std::string size = quick ? "4 MiB" : "1 GiB";
     std::printf("\nWindow %g columns x %g rows; large files %s, small files %s\n\n", Get(full, "window_cols"),
@@ -166,6 +167,11 @@ int main(int argc, char** argv)
     Row("Paint of one screenful (median of 200)", Fmt("%.3f ms", Get(full, "paint_median_ms")), "< 1 ms",
         Get(full, "paint_median_ms") >= 0 && Get(full, "paint_median_ms") < 1);
     Row("loader progress step, nothing waiting", Fmt("%.3f us", Get(full, "progress_step_us")), "(cheap)", true);
+    Row("idle pass after a keystroke: 13 buttons, 2 panes (median / max)",
+        Fmt("%.1f / %.1f us", Get(idle, "idle_pass_median_us"), Get(idle, "idle_pass_max_us")), "< 1000 us",
+        Get(idle, "idle_pass_max_us") >= 0 && Get(idle, "idle_pass_max_us") < 1000);
+    Row("lock keys asked of the X server (after Caps Lock or Num Lock only)", Fmt("%.1f us", Get(idle, "lock_read_us")),
+        "(X11 only)", true);
     std::printf("\nRows: %g loaded (LF, large); paragraph file %g rows wrapped, %g unwrapped\n", Get(full, "rows"),
                 Get(wrap, "wrapped_rows"), Get(wrap, "unwrapped_rows"));
     const bool complete = Get(full, "load_s") > 0 && Get(wrap, "wrap_off_s") >= 0 && Get(full, "save_ok") == 1;

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string_view>
 
+class TDib;
 class TFont;
 
 class TDC {
@@ -32,4 +33,9 @@ public:
     virtual int TabbedTextOut(int x, int y, std::string_view text, int tabDistance, int tabOrigin) = 0;
 
     virtual int GetDeviceCaps(int index) const = 0;
+
+    // Copies the part source (image coordinates) of the image to (x, y), as
+    // BitBlt does; its transparent pixels leave the surface as it was. The
+    // default fills runs of equal pixels; a platform may blit at once.
+    virtual void DrawDib(int x, int y, const TDib& dib, const TRect& source);
 };

@@ -1,5 +1,7 @@
 #include "framework/Frame.h"
 
+#include "framework/GadgetWindow.h"
+
 namespace {
 
 constexpr unsigned MenuClosed = 0xFFFF;
@@ -33,18 +35,39 @@ void TDecoratedFrame::EvMenuSelect(unsigned id)
         return;
     }
     HintPending = false;
-    HintText.clear();
+    SetHintCommand(-1);
+}
+
+void TDecoratedFrame::SetHintCommand(int id)
+{
+    if (id < 0) {
+        HintText.clear();
+        if (HintBar)
+            HintBar->ClearHint();
+        return;
+    }
+    HintText = HintLine(LoadHint(unsigned(id)));
     if (HintBar)
-        HintBar->ClearHint();
+        HintBar->SetHintText(HintText);
+}
+
+std::string TDecoratedFrame::GetToolTipText(unsigned id) const
+{
+    const std::string hint = LoadHint(id);
+    const size_t newline = hint.find('\n');
+    return newline == std::string::npos ? std::string() : hint.substr(newline + 1);
 }
 
 void TDecoratedFrame::IdleAction(long idleCount)
 {
     TFrameWindow::IdleAction(idleCount);
+    const std::vector<TWindow*>& children = Children();
+    for (const auto& [decoration, location] : DecorationList)
+        if (auto* bar = dynamic_cast<TGadgetWindow*>(decoration);
+            bar && std::find(children.begin(), children.end(), decoration) != children.end())
+            bar->IdleAction(idleCount);
     if (!HintPending)
         return;
     HintPending = false;
-    HintText = HintLine(LoadHint(PendingHintId));
-    if (HintBar)
-        HintBar->SetHintText(HintText);
+    SetHintCommand(int(PendingHintId));
 }

@@ -11,3 +11,15 @@ TCodePage CodePageOfFace(const std::string& faceName)
                                   [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
     return isOem ? TCodePage::Oem437 : TCodePage::Windows1252;
 }
+
+int TextExtent(const TFont& font, std::string_view text)
+{
+    int extent = 0;
+    for (const char c : text) {
+        int width = 0;
+        if (!font.GetCharWidth(static_cast<unsigned char>(c), width))
+            return 0;
+        extent += width;
+    }
+    return extent;
+}

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 // How the 8-bit characters of a text are turned into glyphs.
 enum class TCodePage {
@@ -43,3 +44,7 @@ TCodePage CodePageOfFace(const std::string& faceName);
 
 // The screen's dots per inch (GetDeviceCaps on a screen context).
 int ScreenLogPixelsY();
+
+// The width of 8-bit text without tabs in the font (0 for a font that
+// cannot be measured).
+int TextExtent(const TFont& font, std::string_view text);

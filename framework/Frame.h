@@ -6,6 +6,7 @@
 #include "framework/CommandEnabler.h"
 #include "framework/Font.h"
 #include "framework/Menu.h"
+#include "framework/MessageBar.h"
 #include "framework/Window.h"
 
 #include <memory>
@@ -67,50 +68,29 @@ public:
     // The hint line: the bottom bar shows this text while a menu item is
     // highlighted, and its normal text otherwise.
     void EvMenuSelect(unsigned id) override;
+    // Also brings the gadgets of the bars up to date.
     void IdleAction(long idleCount) override;
+    // A bar's button under the mouse: its hint shows at once; -1 takes it
+    // away again.
+    void SetHintCommand(int id);
+    // A button's tool tip; the default is the part of the hint string after
+    // its newline (empty without one). The program's frame adds the menu's
+    // item texts.
+    virtual std::string GetToolTipText(unsigned id) const;
     // Text the hint bar shows (empty when no item is highlighted).
     const std::string& GetHintText() const { return HintText; }
     // The hint string of a command from the program's string table (empty
     // when there is none); the program's frame overrides it.
     virtual std::string LoadHint(unsigned id) const { (void)id; return {}; }
     // Where hints go; set by the frame's builder (the status bar later).
-    void SetHintWindow(class TMessageBar* bar) { HintBar = bar; }
+    void SetHintWindow(TMessageBar* bar) { HintBar = bar; }
+    TMessageBar* GetHintWindow() const { return HintBar; }
 
 private:
     bool TrackMenuSelection;
     unsigned PendingHintId = 0;
     bool HintPending = false;
     std::string HintText;
-    class TMessageBar* HintBar = nullptr;
+    TMessageBar* HintBar = nullptr;
     std::vector<std::pair<TWindow*, TLocation>> DecorationList;
 };
-
-// A bar that shows one line of text (the frame's bottom bar until the
-// status bar exists).
-class TMessageBar : public TWindow {
-public:
-    explicit TMessageBar(TWindow* parent);
-    const char* GetClassName() const override { return "TMessageBar"; }
-    void SetText(const std::string& text);
-    const std::string& GetText() const { return Text; }
-    // While a hint is shown the normal text is kept aside.
-    void SetHintText(const std::string& hint);
-    void ClearHint();
-    void Paint(TDC& dc, bool erase, TRect& rect) override;
-    // What the bar shows now: the hint while one is shown, else the text.
-    const std::string& ShownText() const { return ShowingHint ? Hint : Text; }
-
-    static constexpr int BarHeight = 22;
-    static constexpr int TextMargin = 4;
-    static constexpr int FontHeight = 16;
-    static constexpr TColor Background = MakeRGB(240, 240, 240);
-
-private:
-    std::string Text;
-    std::string Hint;
-    bool ShowingHint = false;
-    std::unique_ptr<TFont> Font;  // made at the first paint
-
-    const TFont& BarFont();
-};
-

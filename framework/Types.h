@@ -45,6 +45,12 @@ constexpr TColor SysColorFlag = 0x80000000u;
 constexpr TColor SysColor(unsigned index) { return SysColorFlag | index; }
 constexpr unsigned COLOR_WINDOW = 5;
 constexpr unsigned COLOR_WINDOWTEXT = 8;
+// The 3-D interface colours that bars, buttons and their images use.
+constexpr unsigned COLOR_BTNFACE = 15;
+constexpr unsigned COLOR_BTNSHADOW = 16;
+constexpr unsigned COLOR_GRAYTEXT = 17;
+constexpr unsigned COLOR_BTNTEXT = 18;
+constexpr unsigned COLOR_BTNHIGHLIGHT = 20;
 constexpr bool IsSysColor(TColor c) { return (c & SysColorFlag) != 0; }
 
 // Win32's MulDiv: a * b / c computed in 64 bits and rounded to the nearest
@@ -54,10 +60,10 @@ int MulDiv(int a, int b, int c);
 // Virtual key codes.
 enum : unsigned {
     VK_BACK = 8, VK_TAB = 9, VK_RETURN = 13, VK_SHIFT = 16, VK_CONTROL = 17, VK_MENU = 18,
-    VK_ESCAPE = 27, VK_SPACE = 32, VK_PRIOR = 33, VK_NEXT = 34, VK_END = 35, VK_HOME = 36,
+    VK_CAPITAL = 20, VK_ESCAPE = 27, VK_SPACE = 32, VK_PRIOR = 33, VK_NEXT = 34, VK_END = 35, VK_HOME = 36,
     VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39, VK_DOWN = 40, VK_INSERT = 45, VK_DELETE = 46,
     VK_APPS = 93, VK_F1 = 112, VK_F2, VK_F3, VK_F4, VK_F5, VK_F6, VK_F7, VK_F8, VK_F9, VK_F10,
-    VK_F11, VK_F12,
+    VK_F11, VK_F12, VK_NUMLOCK = 144,
     // Letters and digits are their upper-case ASCII codes ('A' = 65, '0' = 48).
 };
 
@@ -70,7 +76,7 @@ enum : unsigned {
     WM_INITMENUPOPUP = 0x0117, WM_MENUSELECT = 0x011F, WM_ENTERIDLE = 0x0121,
     WM_MOUSEMOVE = 0x0200, WM_LBUTTONDOWN = 0x0201, WM_LBUTTONUP = 0x0202,
     WM_LBUTTONDBLCLK = 0x0203, WM_RBUTTONDOWN = 0x0204, WM_RBUTTONUP = 0x0205,
-    WM_DROPFILES = 0x0233, WM_USER = 0x0400,
+    WM_DROPFILES = 0x0233, WM_MOUSELEAVE = 0x02A3, WM_USER = 0x0400,
 };
 
 // Mouse-message key flags.

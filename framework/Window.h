@@ -161,6 +161,8 @@ public:
     // left button is released.
     virtual void EvLButtonDown(unsigned modKeys, const TPoint& point);
     virtual void EvMouseMove(unsigned modKeys, const TPoint& point);
+    // WM_MOUSELEAVE: the pointer left the window (without a capture).
+    virtual void EvMouseLeave();
     virtual void EvLButtonUp(unsigned modKeys, const TPoint& point);
     virtual void EvLButtonDblClk(unsigned modKeys, const TPoint& point);
     virtual void EvRButtonDown(unsigned modKeys, const TPoint& point);
@@ -178,6 +180,10 @@ public:
     // TApplication::CloseMainWindow (which asks CanClose); other windows
     // ignore it.
     virtual void EvClose();
+
+    // The tool tip of the thing under a client point and the area it
+    // covers; false when there is none (the default).
+    virtual bool GetToolTip(const TPoint& point, std::string& text, TRect& area);
 
     // Client point to screen point and back.
     TPoint ClientToScreen(TPoint p) const;

@@ -26,6 +26,7 @@ intptr_t TWindow::WindowProc(unsigned message, uintptr_t wParam, intptr_t lParam
     case WM_SYSKEYUP: EvSysKeyUp(key, repeat, flags); return 0;
     case WM_CHAR: EvChar(key & 0xFF, repeat, flags); return 0;
     case WM_MOUSEMOVE: EvMouseMove(modKeys, PointOf(lParam)); return 0;
+    case WM_MOUSELEAVE: EvMouseLeave(); return 0;
     case WM_LBUTTONDOWN: EvLButtonDown(modKeys, PointOf(lParam)); return 0;
     case WM_LBUTTONUP: EvLButtonUp(modKeys, PointOf(lParam)); return 0;
     case WM_LBUTTONDBLCLK: EvLButtonDblClk(modKeys, PointOf(lParam)); return 0;
@@ -82,6 +83,9 @@ void TWindow::EvLButtonDown(unsigned modKeys, const TPoint& point)
 }
 
 void TWindow::EvMouseMove(unsigned modKeys, const TPoint& point) {}
+void TWindow::EvMouseLeave() {}
+
+bool TWindow::GetToolTip(const TPoint& point, std::string& text, TRect& area) { return false; }
 void TWindow::EvLButtonUp(unsigned modKeys, const TPoint& point) {}
 void TWindow::EvLButtonDblClk(unsigned modKeys, const TPoint& point) {}
 void TWindow::EvRButtonDown(unsigned modKeys, const TPoint& point) {}

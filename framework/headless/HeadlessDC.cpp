@@ -1,5 +1,6 @@
 #include "framework/headless/HeadlessDC.h"
 
+#include "framework/Dib.h"
 #include "framework/Font.h"
 #include "framework/headless/HeadlessMetrics.h"
 
@@ -81,4 +82,14 @@ int THeadlessDC::GetDeviceCaps(int index) const
     case VERTRES: return Surface.cy;
     default: return 0;
     }
+}
+
+void THeadlessDC::DrawDib(int x, int y, const TDib& dib, const TRect& source)
+{
+    TDrawCall& call = Record(TDrawCall::TKind::Dib);
+    call.X = x;
+    call.Y = y;
+    call.Rect = source;
+    call.DibId = dib.GetId();
+    call.Palette = dib.Palette();
 }

@@ -8,16 +8,20 @@
 #include <string>
 #include <vector>
 
+class TDib;
+
 struct TDrawCall {
-    enum class TKind { BeginPaint, FillRect, InvertRect, SelectFont, RestoreObjects, TextColor, BkColor, TextAlign, Text };
+    enum class TKind { BeginPaint, FillRect, InvertRect, SelectFont, RestoreObjects, TextColor, BkColor, TextAlign, Text, Dib };
     TKind Kind = TKind::FillRect;
     bool Painting = false;  // drawn by Paint rather than on a client DC
-    TRect Rect;             // BeginPaint (the invalid rectangle), FillRect, InvertRect
+    TRect Rect;             // BeginPaint (the invalid rectangle), FillRect, InvertRect, Dib (the source)
     TColor Colour = 0;      // FillRect, TextColor, BkColor
     std::string Face;       // SelectFont
     int Height = 0;         // SelectFont: the cell height
     unsigned Flags = 0;     // TextAlign
-    int X = 0, Y = 0;       // Text
+    int X = 0, Y = 0;       // Text, Dib
+    int DibId = 0;          // Dib: the image's resource id
+    std::vector<TColor> Palette;  // Dib: the image's colours
     std::string Text;       // Text: the bytes drawn
     int TabDistance = 0, TabOrigin = 0;
 };
@@ -37,6 +41,7 @@ public:
     void SetTextAlign(unsigned flags) override;
     int TabbedTextOut(int x, int y, std::string_view text, int tabDistance, int tabOrigin) override;
     int GetDeviceCaps(int index) const override;
+    void DrawDib(int x, int y, const TDib& dib, const TRect& source) override;
 
     // The width TabbedTextOut reports for text drawn at x.
     static int TextWidth(std::string_view text, int x, int charWidth, int tabDistance, int tabOrigin);

@@ -57,6 +57,8 @@ void THeadlessDesktop::Forget(THeadlessPeer& peer)
         FocusWindow = nullptr;
     if (CaptureWindow == window)
         CaptureWindow = nullptr;
+    if (HoverWindow == window)
+        HoverWindow = nullptr;
     CaretObject.Destroy(*window);
     std::erase_if(Queue, [window](const TQueued& q) { return q.Msg.Window == window; });
 }

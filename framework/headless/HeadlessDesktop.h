@@ -60,6 +60,9 @@ public:
 
     TWindow* Focus() const { return FocusWindow; }
     TWindow* Capture() const { return CaptureWindow; }
+    // The window the pointer was last moved over; moving it to another
+    // window sends this one WM_MOUSELEAVE.
+    TWindow* Hover() const { return HoverWindow; }
     const THeadlessCaret& Caret() const { return CaretObject; }
 
     // --- keyboard --------------------------------------------------------------------
@@ -158,6 +161,7 @@ private:
     int QuietWaits = 0;
     TWindow* FocusWindow = nullptr;
     TWindow* CaptureWindow = nullptr;
+    TWindow* HoverWindow = nullptr;
     THeadlessCaret CaretObject;
     THeadlessKeyboard Keys;
     TPoint Pointer;
@@ -176,6 +180,7 @@ private:
     unsigned MouseFlags() const;
     void NoteButtons(unsigned message);
     void DeliverPointer(TWindow& window, unsigned message, TPoint screen);
+    void FollowHover(TWindow& window);
     void PostPointer(TWindow& window, unsigned message, TPoint point);
     void ReleaseDrag();
 };

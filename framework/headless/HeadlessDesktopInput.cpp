@@ -5,6 +5,8 @@
 #include "framework/Frame.h"
 #include "framework/Platform.h"
 
+#include <utility>
+
 namespace {
 
 constexpr intptr_t KeyUpBits = (intptr_t(1) << 30) | (intptr_t(1) << 31);
@@ -114,8 +116,17 @@ void THeadlessDesktop::NoteButtons(unsigned message)
     }
 }
 
+void THeadlessDesktop::FollowHover(TWindow& window)
+{
+    if (CaptureWindow || HoverWindow == &window)
+        return;
+    if (TWindow* left = std::exchange(HoverWindow, &window))
+        Dispatch(TMsg{left, WM_MOUSELEAVE});
+}
+
 void THeadlessDesktop::DeliverPointer(TWindow& window, unsigned message, TPoint screen)
 {
+    FollowHover(window);
     TWindow& target = CaptureWindow ? *CaptureWindow : window;
     Pointer = screen;
     NoteButtons(message);

@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr int VK_CAPITAL = 20;
 constexpr char ShiftedDigits[] = ")!@#$%^&*(";
 
 bool IsLetter(unsigned vk) { return vk >= 'A' && vk <= 'Z'; }

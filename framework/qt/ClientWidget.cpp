@@ -2,16 +2,20 @@
 
 #include "framework/Platform.h"
 #include "framework/qt/ChildWindowPeer.h"
+#include "framework/qt/CodePage.h"
+#include "framework/qt/Geometry.h"
 #include "framework/qt/KeyInput.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QHelpEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QToolTip>
 
 namespace {
 
@@ -45,6 +49,10 @@ TWindow* ClientWidget::TargetWindow() const { return Peer ? &Peer->Window() : nu
 // Tab and Shift+Tab are the window's keys, not the focus chain's.
 bool ClientWidget::event(QEvent* event)
 {
+    if (event->type() == QEvent::ToolTip) {
+        ShowToolTip(*static_cast<QHelpEvent*>(event));
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
@@ -136,6 +144,23 @@ void ClientWidget::mouseReleaseEvent(QMouseEvent* event)
 }
 
 void ClientWidget::mouseMoveEvent(QMouseEvent* event) { MouseInput::Send(*this, WM_MOUSEMOVE, *event); }
+
+void ClientWidget::leaveEvent(QEvent*)
+{
+    if (TWindow* window = TargetWindow())
+        DispatchMsg(TMsg{window, WM_MOUSELEAVE, 0, 0});
+}
+
+void ClientWidget::ShowToolTip(const QHelpEvent& event)
+{
+    TWindow* window = TargetWindow();
+    std::string text;
+    TRect area;
+    if (window && window->GetToolTip(ToTPoint(event.pos()), text, area))
+        QToolTip::showText(event.globalPos(), CodePage::UiText(text), this, ToQRect(area));
+    else
+        QToolTip::hideText();
+}
 
 void ClientWidget::wheelEvent(QWheelEvent* event) { Wheel.Send(*this, *event); }
 

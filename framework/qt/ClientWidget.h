@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+class QHelpEvent;
+
 class ChildWindowPeer;
 
 class ClientWidget : public QWidget, public InputTarget {
@@ -34,6 +36,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -46,4 +49,7 @@ private:
     void SetFocused(bool focused);
     void FollowFocus(QWidget* now);
     void Press(QMouseEvent& event, bool doubleClick);
+    // The toolkit asks for a tool tip once the pointer rests: the window
+    // names the text and the area it belongs to.
+    void ShowToolTip(const QHelpEvent& event);
 };

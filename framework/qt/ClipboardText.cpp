@@ -1,5 +1,7 @@
 #include "framework/qt/ClipboardText.h"
 
+#include <QMimeData>
+
 #include "framework/qt/CodePage.h"
 
 #include <array>
@@ -161,6 +163,41 @@ std::string Import(QByteArrayView utf8)
     }
     block.push_back('\0');
     return block;
+}
+
+}  // namespace ClipboardText
+
+namespace ClipboardText {
+
+namespace {
+
+// Qt offers "text/plain" to X11 programs as UTF8_STRING, STRING and TEXT;
+// programs that ask for the charset by name find the second.
+const QString PlainText = QStringLiteral("text/plain");
+const QString Utf8Text = QStringLiteral("text/plain;charset=utf-8");
+
+}  // namespace
+
+bool IsText(const QMimeData* data) { return data && (data->hasFormat(Utf8Text) || data->hasFormat(PlainText)); }
+
+std::string ImportFrom(const QMimeData* data)
+{
+    if (!data)
+        return {};
+    if (data->hasFormat(Utf8Text))
+        return Import(data->data(Utf8Text));
+    if (data->hasFormat(PlainText))
+        return Import(data->data(PlainText));
+    return {};
+}
+
+QMimeData* ExportAsMimeData(std::string_view block)
+{
+    const QByteArray text = Export(block);
+    auto* data = new QMimeData;
+    data->setData(PlainText, text);
+    data->setData(Utf8Text, text);
+    return data;
 }
 
 }  // namespace ClipboardText

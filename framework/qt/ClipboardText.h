@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+class QMimeData;
+
 #include <string>
 #include <string_view>
 
@@ -19,5 +21,15 @@ QByteArray Export(std::string_view block);
 // a character the code page lacks and for bytes that are not UTF-8; line
 // ends as they come. The text ends at its first NUL; the block ends with one.
 std::string Import(QByteArrayView utf8);
+
+// Whether the contents are text in a form Import reads. An image or a file
+// list alone is not (QMimeData::hasText would take a file list for text).
+bool IsText(const QMimeData* data);
+
+// The contents as a block; empty when they are not text.
+std::string ImportFrom(const QMimeData* data);
+
+// Contents holding the block's text in the forms other programs ask for.
+QMimeData* ExportAsMimeData(std::string_view block);
 
 }  // namespace ClipboardText

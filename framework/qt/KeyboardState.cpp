@@ -27,8 +27,19 @@ int16_t KeyboardState::State(int virtualKey) const
     if (virtualKey < 0 || virtualKey >= int(Down.size()))
         return 0;
     const bool down = Down.test(size_t(virtualKey));
-    const bool toggled = virtualKey == int(VK_INSERT) && InsertToggled;
+    const bool toggled = virtualKey == int(VK_INSERT) ? InsertToggled : Locked(virtualKey);
     return int16_t((down ? 0x8000u : 0u) | (toggled ? 1u : 0u));
+}
+
+bool KeyboardState::Locked(int virtualKey) const
+{
+    if (virtualKey != int(VK_CAPITAL) && virtualKey != int(VK_NUMLOCK))
+        return false;
+    if (LocksStale) {
+        Locks = LockKeys::Read().value_or(LockKeys::TState{});
+        LocksStale = false;
+    }
+    return virtualKey == int(VK_CAPITAL) ? Locks.Caps : Locks.Num;
 }
 
 bool KeyboardState::eventFilter(QObject* watched, QEvent* event)
@@ -41,6 +52,15 @@ void KeyboardState::Follow(const QEvent& event)
 {
     const QEvent::Type type = event.type();
     const bool key = type == QEvent::KeyPress || type == QEvent::KeyRelease;
+    // A lock changes with its own key, or while another program has the
+    // keyboard; other keys cost no request to the server.
+    if (type == QEvent::WindowActivate || type == QEvent::ApplicationStateChange)
+        LocksStale = true;
+    if (key) {
+        const int qtKey = static_cast<const QKeyEvent&>(event).key();
+        if (qtKey == Qt::Key_CapsLock || qtKey == Qt::Key_NumLock)
+            LocksStale = true;
+    }
     const bool pointer = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
                          type == QEvent::MouseMove || type == QEvent::MouseButtonDblClick || type == QEvent::Wheel;
     if (!key && !pointer)

@@ -2,8 +2,11 @@
 // keys going down and up, and the modifiers and mouse buttons of every
 // input event, so the state is that of the event being handled, as with
 // the window system's queue. The Insert toggle is kept here since X11 has
-// no Insert lock.
+// no Insert lock. Caps Lock's and Num Lock's toggles are the X server's,
+// asked again after one of those keys or an activation.
 #pragma once
+
+#include "framework/qt/LockKeys.h"
 
 #include <QObject>
 
@@ -25,6 +28,9 @@ protected:
 private:
     std::bitset<256> Down;
     bool InsertToggled = false;
+    mutable LockKeys::TState Locks;
+    mutable bool LocksStale = true;
 
     void Follow(const QEvent& event);
+    bool Locked(int virtualKey) const;
 };

@@ -26,6 +26,7 @@ PlatformContext::PlatformContext(int& argc, char** argv)
     Pump = std::make_unique<MessageLoop>(*Messages);
     KeyState = std::make_unique<KeyboardState>();
     SystemCaret = std::make_unique<Caret>();
+    ClipboardWatch = std::make_unique<ClipboardState>();
     Activation = std::make_unique<WindowActivation>();
     SessionWatch = WatchSessionEnd();
 }

@@ -6,6 +6,7 @@
 
 #include "framework/Font.h"
 #include "framework/qt/Caret.h"
+#include "framework/qt/ClipboardState.h"
 #include "framework/qt/KeyboardState.h"
 #include "framework/qt/MessageLoop.h"
 #include "framework/qt/MessageQueue.h"
@@ -31,6 +32,7 @@ public:
     MessageLoop& Loop() { return *Pump; }
     KeyboardState& Keys() { return *KeyState; }
     Caret& TheCaret() { return *SystemCaret; }
+    ClipboardState& Clipboard() { return *ClipboardWatch; }
     // The font a device context has before one is selected.
     const TFont& SystemFont();
 
@@ -40,6 +42,7 @@ private:
     std::unique_ptr<MessageLoop> Pump;
     std::unique_ptr<KeyboardState> KeyState;
     std::unique_ptr<Caret> SystemCaret;
+    std::unique_ptr<ClipboardState> ClipboardWatch;
     std::unique_ptr<WindowActivation> Activation;
     std::unique_ptr<QObject> SessionWatch;
     std::unique_ptr<TFont> DefaultFont;

@@ -1,12 +1,16 @@
 #include "framework/qt/QtDC.h"
 
+#include "framework/Dib.h"
 #include "framework/qt/FontImpl.h"
 #include "framework/qt/Geometry.h"
 #include "framework/qt/PlatformContext.h"
 #include "framework/qt/SystemColors.h"
 
 #include <QGlyphRun>
+#include <QImage>
 #include <QPainter>
+
+#include <vector>
 
 namespace {
 
@@ -169,4 +173,26 @@ int QtDC::GetDeviceCaps(int index) const
     case VERTRES: return device.height();
     default: return 0;
     }
+}
+
+// The palette is resolved once, so system colours take the desktop's
+// scheme as it is now.
+void QtDC::DrawDib(int x, int y, const TDib& dib, const TRect& source)
+{
+    const TRect area = source.Intersection({0, 0, dib.Width(), dib.Height()});
+    QPainter* p = area.IsEmpty() ? nullptr : Painter();
+    if (!p)
+        return;
+    std::vector<QRgb> colours;
+    for (size_t i = 0; i < dib.Palette().size(); ++i)
+        colours.push_back(int(i) == dib.TransparentIndex() ? qRgba(0, 0, 0, 0) : ResolveColor(dib.Palette()[i]).rgba());
+    QImage image(area.Width(), area.Height(), QImage::Format_ARGB32_Premultiplied);
+    for (int sy = area.top; sy < area.bottom; ++sy) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(sy - area.top));
+        for (int sx = area.left; sx < area.right; ++sx)
+            line[sx - area.left] = dib.Index(sx, sy) < colours.size() ? colours[dib.Index(sx, sy)] : qRgba(0, 0, 0, 0);
+    }
+    const QPoint at(x + area.left - source.left, y + area.top - source.top);
+    p->drawImage(at, image);
+    Drew(QRect(at, image.size()));
 }

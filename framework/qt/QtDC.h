@@ -29,6 +29,7 @@ public:
     void SetTextAlign(unsigned flags) override { Align = flags; }
     int TabbedTextOut(int x, int y, std::string_view text, int tabDistance, int tabOrigin) override;
     int GetDeviceCaps(int index) const override;
+    void DrawDib(int x, int y, const TDib& dib, const TRect& source) override;
 
 private:
     PaintSurface& Surface;

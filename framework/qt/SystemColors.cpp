@@ -8,8 +8,7 @@ namespace {
 // The window system's indices of the other system colours a caller may ask for.
 enum : unsigned {
     COLOR_MENU = 4, COLOR_MENUTEXT = 7, COLOR_HIGHLIGHT = 13, COLOR_HIGHLIGHTTEXT = 14,
-    COLOR_BTNFACE = 15, COLOR_BTNSHADOW = 16, COLOR_GRAYTEXT = 17, COLOR_BTNTEXT = 18,
-    COLOR_BTNHIGHLIGHT = 20, COLOR_INFOTEXT = 23, COLOR_INFOBK = 24,
+    COLOR_INFOTEXT = 23, COLOR_INFOBK = 24,
 };
 
 QPalette::ColorRole RoleOf(unsigned index)

@@ -23,9 +23,12 @@ TEST(StartUp, BuildsTheDecoratedFrameAroundTheEditor)
     EXPECT_EQ(frame.GetMenu()->ResourceId, 1000);
     ASSERT_NE(frame.GetAccelerators(), nullptr);
     EXPECT_EQ(frame.GetAccelerators()->Entries.size(), 12u);
-    ASSERT_EQ(frame.Decorations().size(), 1u);
-    EXPECT_EQ(frame.Decorations()[0].second, TDecoratedFrame::TLocation::Bottom);
-    EXPECT_STREQ(frame.Decorations()[0].first->GetClassName(), "TMessageBar");
+    ASSERT_EQ(frame.Decorations().size(), 2u);
+    EXPECT_EQ(frame.Decorations()[0].second, TDecoratedFrame::TLocation::Top);
+    EXPECT_STREQ(frame.Decorations()[0].first->GetClassName(), "TFancyControlBar");
+    EXPECT_EQ(frame.Decorations()[1].second, TDecoratedFrame::TLocation::Bottom);
+    EXPECT_STREQ(frame.Decorations()[1].first->GetClassName(), "TStatusBar");
+    EXPECT_EQ(frame.GetHintWindow(), frame.Decorations()[1].first);
     EXPECT_TRUE(frame.IsCreated());
     EXPECT_TRUE(run.Editor().IsCreated());
 }

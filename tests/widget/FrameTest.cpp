@@ -189,7 +189,7 @@ TEST_F(FrameTest, TheClientFillsWhatTheBarsLeave)
     const QPoint statusTop = status.mapTo(&body, QPoint(0, 0));
     EXPECT_EQ(clientTop, QPoint(0, 0));
     EXPECT_EQ(client.width(), body.width());
-    EXPECT_EQ(status.height(), TMessageBar::BarHeight);
+    EXPECT_EQ(status.height(), Status->Attr.H);
     EXPECT_EQ(statusTop.y(), clientTop.y() + client.height());
     EXPECT_EQ(statusTop.y() + status.height(), body.height());
     EXPECT_TRUE(Client->HasFocus());  // the frame passed its focus on
