@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev googletest
   fonts-liberation fonts-dejavu-core
   xvfb xdotool x11-utils imagemagick poppler-utils
+  xdg-utils
 )
 
 missing=()

@@ -25,6 +25,7 @@
 #include "framework/headless/HeadlessDialogs.h"
 #include "framework/headless/HeadlessKeyboard.h"
 #include "framework/headless/HeadlessPeer.h"
+#include "framework/headless/HeadlessServices.h"
 
 #include <deque>
 #include <optional>
@@ -116,6 +117,9 @@ public:
     void FailFontMetrics(const std::string& face, bool fail = true);
     bool FontMetricsFail(const std::string& face) const;
 
+    // --- child processes, help, the application's cursor ----------------------------
+    THeadlessServices& Services() { return ServiceRecord; }
+
     // --- clipboard -------------------------------------------------------------------------
     std::string& ClipboardText() { ClipboardSet = true; return Clipboard; }
     bool ClipboardHolds() const { return ClipboardSet; }
@@ -157,6 +161,7 @@ private:
     std::vector<std::string> FailingFaces;
     std::string Clipboard;
     bool ClipboardSet = false;
+    THeadlessServices ServiceRecord;
 
     bool CanDispatch() const { return !Queue.empty() && !QuitPending; }
     void DispatchNext();

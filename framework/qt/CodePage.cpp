@@ -1,5 +1,7 @@
 #include "framework/qt/CodePage.h"
 
+#include "framework/Windows1252.h"
+
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -7,13 +9,7 @@
 namespace CodePage {
 namespace {
 
-// Windows-1252 0x80-0x9F; 0 marks the five bytes the code page leaves out.
-constexpr char16_t Windows1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
+using Windows1252::High;
 
 // Code page 437's glyphs for the control characters 0x00-0x1F.
 constexpr char16_t Oem437Low[32] = {
@@ -54,7 +50,7 @@ constexpr TTable MakeWindows1252Glyphs()
         t[b] = Blank;
     t[0x7F] = Blank;
     for (unsigned b = 0; b < 32; ++b)
-        t[0x80 + b] = Windows1252High[b] ? Windows1252High[b] : Blank;
+        t[0x80 + b] = High[b] ? High[b] : Blank;
     // The soft hyphen would be drawn with no width; the window system shows
     // it as a hyphen.
     t[0xAD] = u'-';
@@ -86,9 +82,9 @@ int Windows1252Byte(char32_t ch)
 {
     if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
         return int(ch);
-    const auto* end = std::end(Windows1252High);
-    const auto* found = std::find(std::begin(Windows1252High), end, ch);
-    return found != end ? int(0x80 + (found - std::begin(Windows1252High))) : -1;
+    const auto* end = std::end(High);
+    const auto* found = std::find(std::begin(High), end, ch);
+    return found != end ? int(0x80 + (found - std::begin(High))) : -1;
 }
 
 void Decode(std::string_view bytes, const TTable& table, QString& out)
@@ -109,8 +105,7 @@ QString UiText(std::string_view text)
     QString out;
     out.reserve(qsizetype(text.size()));
     for (const char c : text) {
-        const auto b = static_cast<unsigned char>(c);
-        out += QChar(b >= 0x80 && b < 0xA0 && Windows1252High[b - 0x80] ? Windows1252High[b - 0x80] : char16_t(b));
+        out += QChar(Windows1252::CharacterOf(static_cast<unsigned char>(c)));
     }
     return out;
 }

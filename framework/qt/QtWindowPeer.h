@@ -11,6 +11,7 @@
 #include <array>
 #include <memory>
 
+class HelpViewerLink;
 class QWidget;
 
 class QtWindowPeer : public TWindowPeer, public Caret::Host {
@@ -31,6 +32,10 @@ public:
 
     // A child window made its peer in this window's client area.
     virtual void ChildAdded() {}
+
+    // The help viewer this window starts (one per window; made when first
+    // asked for).
+    HelpViewerLink& HelpViewer();
 
     TRect GetClientRect() const override;
     void SetCaption(const std::string& caption) override;
@@ -74,6 +79,7 @@ private:
     std::array<std::unique_ptr<ScrollBarLink>, 2> Bars;
     bool Captured = false;
     bool Grabbed = false;
+    std::unique_ptr<HelpViewerLink> Help;
 
     ScrollBarLink* Bar(int bar) const;
 };
