@@ -8,6 +8,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -16,6 +17,17 @@
 namespace {
 
 constexpr const char* Letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+
+// Light grey in a 16-colour picture stands for the face it is drawn on.
+QImage OnFace(QImage image, const QColor& face)
+{
+    constexpr QRgb LightGrey = 0xFFC0C0C0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == LightGrey)
+                image.setPixel(x, y, face.rgba());
+    return image;
+}
 
 QWidget* MakeControl(const TDialogItem& item, const std::string& text, QWidget* parent)
 {
@@ -28,7 +40,7 @@ QWidget* MakeControl(const TDialogItem& item, const std::string& text, QWidget* 
     case TDialogItem::TKind::Picture: {
         auto* picture = new QLabel(parent);
         if (item.Picture)
-            picture->setPixmap(QPixmap::fromImage(ImageOf(*item.Picture)));
+            picture->setPixmap(QPixmap::fromImage(OnFace(ImageOf(*item.Picture), parent->palette().color(QPalette::Window))));
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return picture;
     }
@@ -43,7 +55,11 @@ QWidget* MakeControl(const TDialogItem& item, const std::string& text, QWidget* 
 
 }  // namespace
 
-DialogRunner::DialogRunner(TDialog& dialog, QWidget* owner) : QDialog(owner), Dialog(dialog)
+// A modal frame with a caption and a system menu: no sizing, no minimise.
+DialogRunner::DialogRunner(TDialog& dialog, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint),
+      Dialog(dialog)
 {
     Dialog.SetTextSink(this);
     Build();

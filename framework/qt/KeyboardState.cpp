@@ -40,6 +40,12 @@ bool KeyboardState::eventFilter(QObject* watched, QEvent* event)
 void KeyboardState::Follow(const QEvent& event)
 {
     const QEvent::Type type = event.type();
+    // Keys released while another program had the keyboard (a help viewer
+    // raised by F1) never report it: nothing counts as held any more.
+    if (type == QEvent::ApplicationDeactivate) {
+        Down.reset();
+        return;
+    }
     const bool key = type == QEvent::KeyPress || type == QEvent::KeyRelease;
     const bool pointer = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
                          type == QEvent::MouseMove || type == QEvent::MouseButtonDblClick || type == QEvent::Wheel;

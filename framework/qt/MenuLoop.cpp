@@ -35,6 +35,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::KeyPress) {
+            // A key the menu ignores would go on to the window under it;
+            // F1 belongs to the menu's loop.
+            const bool help = static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1;
             QPointer<QMenu> menu = qobject_cast<QMenu*>(watched);
             QTimer::singleShot(0, this, [this, menu] {
                 // The frame may be gone while its menu's widgets linger.
@@ -42,6 +45,8 @@ protected:
                 if (menu && menu->isVisible() && app && app->GetMainWindow() == Frame)
                     DispatchMsg(TMsg{Frame, WM_ENTERIDLE, MSGF_MENU, 0});
             });
+            if (help)
+                return true;
         }
         return QObject::eventFilter(watched, event);
     }
