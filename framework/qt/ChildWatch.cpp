@@ -3,6 +3,7 @@
 #include "framework/ChildProcess.h"
 #include "framework/Platform.h"
 #include "framework/qt/GuardedCall.h"
+#include "framework/qt/PlatformContext.h"
 
 #include <QCoreApplication>
 
@@ -33,6 +34,7 @@ namespace Platform {
 
 void WatchChild(int pid, std::function<void(int exitCode)> done)
 {
+    PlatformContext::Get();
     new ChildWatch(pid, std::move(done), QCoreApplication::instance());
 }
 
