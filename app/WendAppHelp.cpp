@@ -13,6 +13,8 @@
 #include "resources/Author.h"
 #include "resources/Cursors.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr const char* HelpFile = "torvel.hlp";
@@ -32,10 +34,13 @@ void TWendApp::Report(const char* text)
 void TWendApp::CmFileMail()
 {
     // GetTextLength counts the terminator too.
-    const int64_t size = Editor->GetTextLength();
-    std::string text(size_t(size > 0 ? size : 1), '\0');
-    text.resize(Editor->GetText(text.data(), text.size()));
-    const TMailStart start = SendMailText(text, [this](bool sent) {
+    const auto size = size_t(std::max<int64_t>(Editor->GetTextLength(), 1));
+    auto text = [this, size] {
+        std::string buffer(size, '\0');
+        buffer.resize(Editor->GetText(buffer.data(), buffer.size()));
+        return buffer;
+    };
+    const TMailStart start = SendMailText(size - 1, text, [this](bool sent) {
         if (!sent)
             Report("Unable to send message");
     });

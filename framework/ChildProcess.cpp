@@ -21,9 +21,6 @@ bool IsExecutableFile(const std::string& path)
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(path.c_str(), X_OK) == 0;
 }
 
-// Linux refuses a single argument longer than 32 pages (MAX_ARG_STRLEN).
-size_t MaxArgumentBytes() { return size_t(sysconf(_SC_PAGESIZE)) * 32; }
-
 size_t EnvironmentBytes()
 {
     size_t total = 0;
@@ -54,6 +51,9 @@ public:
 
 }  // namespace
 
+// Linux refuses an argument of 32 pages or more with its null (MAX_ARG_STRLEN).
+size_t MaxArgumentLength() { return size_t(sysconf(_SC_PAGESIZE)) * 32 - 1; }
+
 std::string FindOnPath(const std::string& name)
 {
     if (name.empty())
@@ -79,7 +79,7 @@ std::string FindOnPath(const std::string& name)
 
 bool ArgumentsFit(const std::vector<std::string>& args)
 {
-    const size_t perArgument = MaxArgumentBytes();
+    const size_t perArgument = MaxArgumentLength() + 1;
     size_t total = EnvironmentBytes();
     for (const std::string& a : args) {
         if (a.find('\0') != std::string::npos || a.size() + 1 > perArgument)

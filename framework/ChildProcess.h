@@ -14,6 +14,9 @@ namespace ChildProcess {
 // empty when there is none. A name holding '/' is a path of its own.
 std::string FindOnPath(const std::string& name);
 
+// The longest single argument a started program can receive, in bytes.
+size_t MaxArgumentLength();
+
 // Whether the arguments can reach a started program: none holds a null
 // character, each fits the kernel's limit for one argument, and together
 // with the environment they fit its limit for all of them.

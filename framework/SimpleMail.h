@@ -12,9 +12,12 @@ enum class TMailStart {
     Started,      // done follows once the mail program has answered
 };
 
-// text is in the document's code page (Windows-1252); the mail program gets
-// it as UTF-8. done(sent) runs from the message loop, only after Started.
-TMailStart SendMailText(const std::string& text, std::function<void(bool sent)> done);
+// length: the text's length in bytes; text() gives the text itself, and is
+// asked for only once the service exists and a text of that length can be
+// handed over, so a huge document is never copied in vain. The text is in
+// the document's code page (Windows-1252); the mail program gets it as
+// UTF-8. done(sent) runs from the message loop, only after Started.
+TMailStart SendMailText(size_t length, const std::function<std::string()>& text, std::function<void(bool sent)> done);
 
 // The program SendMailText looks for on PATH.
 inline constexpr const char* MailProgram = "xdg-email";

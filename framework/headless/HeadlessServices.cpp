@@ -7,6 +7,7 @@
 #include "framework/headless/HeadlessDesktop.h"
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -83,6 +84,8 @@ void CloseHelpViewer(TWindow& owner) { THeadlessDesktop::Current().Services().Cl
 
 bool ShowHelpPopup(TWindow& owner, const std::string& page)
 {
+    if (access(page.c_str(), R_OK) != 0)
+        return false;
     THeadlessDesktop::Current().Services().ShowPopup(owner, page, HelpPageText(page));
     return true;
 }
