@@ -95,6 +95,22 @@ TEST_F(ContextHelp, F1HeldInAnOpenMenuShowsTheHighlightedItemsTopic)
     EXPECT_EQ(DocumentText(Run.Editor()), "kept\n");
 }
 
+// Idle notices: from a menu they matter only with F1 down; from a dialog
+// box (or a loading file) they run the application's idle processing.
+TEST_F(ContextHelp, IdleNoticesOfMenusAndDialogBoxes)
+{
+    const int before = Run.App().IdleCalls;
+    bool consumed = true;
+    DispatchMsg(TMsg{&Run.Frame(), WM_ENTERIDLE, MSGF_MENU, 0}, consumed);
+    EXPECT_FALSE(consumed);
+    EXPECT_FALSE(Run.App().HelpMode);
+    EXPECT_EQ(Run.App().IdleCalls, before);
+    EXPECT_EQ(Run.Desktop().QueuedCount(), 0u);
+    DispatchMsg(TMsg{&Run.Frame(), WM_ENTERIDLE, MSGF_DIALOGBOX, 0}, consumed);
+    EXPECT_FALSE(consumed);
+    EXPECT_EQ(Run.App().IdleCalls, before + 1);
+}
+
 TEST_F(ContextHelp, ACommandWhileF1IsDownShowsItsTopic)
 {
     Run.Desktop().Keyboard().Press(VK_F1);
