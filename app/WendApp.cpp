@@ -19,11 +19,14 @@ constexpr const char* AppName = "Vantor";
 }  // namespace
 
 // The order is that of the message map: the enablers stand apart from
-// their handlers. Print, print set-up, mail, options, help and about have
-// no entry until their features exist, so automatic enabling greys them.
+// their handlers. Print, print set-up and options have no entry until
+// their features exist, so automatic enabling greys them.
 const TResponseTable<TWendApp> TWendApp::Responses = {
     {CM_FILENEW, &TWendApp::CmFileNew, nullptr},
     {CM_FILEOPEN, &TWendApp::CmFileOpen, nullptr},
+    {CM_HELPCONTENTS, &TWendApp::CmHelpContents, nullptr},
+    {CM_HELPUSING, &TWendApp::CmHelpUsing, nullptr},
+    {CM_HELPABOUT, &TWendApp::CmHelpAbout, nullptr},
     {CM_FILESAVE, &TWendApp::CmFileSave, nullptr},
     {CM_FILESAVEAS, &TWendApp::CmFileSaveAs, nullptr},
     {CM_WORDWRAP, &TWendApp::CmWordWrap, nullptr},
@@ -35,6 +38,8 @@ const TResponseTable<TWendApp> TWendApp::Responses = {
     {IDS_LINECOUNT_PANE, nullptr, &TWendApp::CeLineCount},
     {IDS_CARETPOS_PANE, nullptr, &TWendApp::CeCaretPos},
     {CM_EDITCLEAR, &TWendApp::CmEditClear, nullptr},
+    {CM_WEBPAGE, &TWendApp::CmWebPage, nullptr},
+    {CM_FILEMAIL, &TWendApp::CmFileMail, nullptr},
 };
 
 TWendApp::TWendApp(int& argc, char** argv) : TApplication(AppName, argc, argv), Settings(*this) {}

@@ -5,8 +5,10 @@
 
 #include "app/IniInfo.h"
 #include "framework/Application.h"
+#include "framework/Cursor.h"
 #include "framework/ResponseTable.h"
 
+#include <optional>
 #include <string>
 
 class THugeEdit;
@@ -32,9 +34,15 @@ public:
     bool HasCommandHandler(unsigned id) const override;
     bool EvCommandEnable(TCommandEnabler& enabler) override;
     intptr_t EvAppMessage(const TMsg& msg) override;
+    // Context help: F1, Shift+F1, Esc and commands in help mode.
+    bool ProcessAppMsg(const TMsg& msg) override;
+    // The framework's answer; when it is yes, a help viewer opened from the
+    // Help menu is closed.
+    bool CanClose() override;
 
     bool HelpUsed = false;
     bool HelpMode = false;
+    std::optional<TCursorImage> HelpCursor;
     // The one editor window, owned by the main frame and valid while it
     // lives.
     THugeEdit* Editor = nullptr;
@@ -62,10 +70,22 @@ private:
     // The status bar's row count and caret position.
     void CeLineCount(TCommandEnabler& ce);
     void CeCaretPos(TCommandEnabler& ce);
+    void CmFileMail();
+    void CmWebPage();
+    void CmHelpContents();
+    void CmHelpUsing();
+    void CmHelpAbout();
     static const TResponseTable<TWendApp> Responses;
 
     void OpenDroppedFile(const TMsg& msg);
     void SetPrinterMargins();
     void BuildBars(TSDIDecFrame& frame);
     void Obey(const TStartRequest& request);
+
+    bool Help(unsigned command, uintptr_t data);
+    // A box captioned with the program's name, owned by the editor window;
+    // nothing when the window is already gone.
+    void Report(const char* text);
+    void ShowHelpCursor();
+    void EndHelpMode();
 };

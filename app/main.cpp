@@ -1,4 +1,5 @@
 #include "app/WendApp.h"
+#include "resources/VersionSection.h"
 
 int main(int argc, char** argv)
 {

@@ -1,5 +1,9 @@
 #include "framework/Dib.h"
 
+#include "framework/XpmImage.h"
+
+#include <algorithm>
+
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -10,25 +14,7 @@ namespace {
 
 constexpr size_t MaxColours = 256;
 
-// "#RRGGBB" or "None" after the key "c" of an XPM colour line.
-std::optional<TColor> ParseXpmColour(std::string_view line, bool& none)
-{
-    none = false;
-    const size_t key = line.find(" c ");
-    if (key == std::string_view::npos)
-        return std::nullopt;
-    std::string_view value = line.substr(key + 3);
-    value = value.substr(0, value.find(' '));
-    if (value == "None" || value == "none") {
-        none = true;
-        return TColor{0};
-    }
-    unsigned r = 0, g = 0, b = 0;
-    if (value.size() != 7 || value[0] != '#' ||
-        std::sscanf(std::string(value).c_str(), "#%02x%02x%02x", &r, &g, &b) != 3)
-        return std::nullopt;
-    return MakeRGB(r, g, b);
-}
+TColor ColourOf(uint32_t argb) { return MakeRGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF); }
 
 }  // namespace
 
@@ -40,39 +26,41 @@ TDib::TDib(int width, int height, std::vector<TColor> palette)
 
 std::optional<TDib> TDib::FromXpm(const char* const* lines, size_t count, int id)
 {
-    int width = 0, height = 0, colours = 0, perPixel = 0;
-    if (count == 0 || std::sscanf(lines[0], "%d %d %d %d", &width, &height, &colours, &perPixel) != 4)
+    const std::optional<TXpmImage> xpm = ReadXpm(lines, count);
+    if (!xpm || size_t(xpm->Colours) > MaxColours)
         return std::nullopt;
-    if (width <= 0 || height <= 0 || colours <= 0 || size_t(colours) > MaxColours || perPixel != 1 ||
-        count < size_t(1 + colours + height))
-        return std::nullopt;
-    TDib dib(width, height, {});
+    const TIconImage& image = xpm->Image;
+    TDib dib(image.Width, image.Height, {});
     dib.Id = id;
-    std::array<int, 256> indexOf;
-    indexOf.fill(-1);
-    for (int c = 0; c < colours; ++c) {
-        const std::string_view line = lines[1 + c];
-        bool none = false;
-        const std::optional<TColor> colour = line.empty() ? std::nullopt : ParseXpmColour(line, none);
-        if (!colour)
-            return std::nullopt;
-        indexOf[static_cast<unsigned char>(line[0])] = c;
-        if (none)
-            dib.Transparent = c;
-        dib.Colours.push_back(*colour);
-    }
-    for (int y = 0; y < height; ++y) {
-        const char* row = lines[1 + colours + y];
-        if (std::strlen(row) != size_t(width))
-            return std::nullopt;
-        for (int x = 0; x < width; ++x) {
-            const int index = indexOf[static_cast<unsigned char>(row[x])];
-            if (index < 0)
-                return std::nullopt;
-            dib.SetIndex(x, y, uint8_t(index));
+    // The palette takes the colours in the order the pixels first use them.
+    std::vector<uint32_t> seen;
+    for (int y = 0; y < image.Height; ++y)
+        for (int x = 0; x < image.Width; ++x) {
+            const uint32_t argb = image.Pixels[size_t(y) * size_t(image.Width) + size_t(x)];
+            auto found = std::find(seen.begin(), seen.end(), argb);
+            if (found == seen.end()) {
+                found = seen.insert(seen.end(), argb);
+                dib.Colours.push_back(ColourOf(argb));
+                if ((argb >> 24) == 0)
+                    dib.Transparent = int(seen.size() - 1);
+            }
+            dib.SetIndex(x, y, uint8_t(found - seen.begin()));
         }
-    }
     return dib;
+}
+
+TIconImage TDib::ToIconImage() const
+{
+    TIconImage image{W, H, {}};
+    image.Pixels.reserve(Pixels.size());
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            const TColor c = ColorAt(x, y);
+            image.Pixels.push_back(IsTransparent(x, y) ? 0u
+                                                       : 0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) |
+                                                             GetBValue(c));
+        }
+    return image;
 }
 
 void TDib::MapUIColors(unsigned mapFlags)

@@ -3,6 +3,7 @@
 // images are 16-colour bitmaps of this kind, stored as XPM text.
 #pragma once
 
+#include "framework/Icon.h"
 #include "framework/Types.h"
 
 #include <cstdint>
@@ -18,6 +19,8 @@ public:
     // XPM text (one character per pixel; colours "#RRGGBB" or "None", which
     // leaves the surface under the pixel unchanged). Empty when malformed.
     static std::optional<TDib> FromXpm(const char* const* lines, size_t count, int id = 0);
+    // The picture with its colours as they stand (transparent pixels clear).
+    TIconImage ToIconImage() const;
 
     int Width() const { return W; }
     int Height() const { return H; }

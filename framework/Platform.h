@@ -3,9 +3,11 @@
 // a program links exactly one of them.
 #pragma once
 
+#include "framework/Cursor.h"
 #include "framework/Window.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -45,6 +47,24 @@ int16_t GetKeyState(int virtualKey);
 TPoint GetCursorPos();
 
 int ScreenLogPixelsY();
+
+// Calls done with the child's exit code (ChildProcess::ExitCodeOf) from
+// the message loop once the child process has ended, and reaps it.
+void WatchChild(int pid, std::function<void(int exitCode)> done);
+
+// The help viewer that owner started: started now, or raised, and turned
+// to page (contents is the page its Contents button shows). False when it
+// cannot be started.
+bool ShowHelpViewer(TWindow& owner, const std::string& contents, const std::string& page);
+// Closes the viewer owner started, if it still runs.
+void CloseHelpViewer(TWindow& owner);
+// A help page in a small pop-up window near the pointer, above owner's
+// window, closed by a click or a key. False when it cannot be shown.
+bool ShowHelpPopup(TWindow& owner, const std::string& page);
+
+// A cursor that shows over all of the application's windows and menus
+// until it is taken back (null): the context-help cursor.
+void SetAppCursor(const TCursorImage* cursor);
 
 }  // namespace Platform
 

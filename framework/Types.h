@@ -77,7 +77,11 @@ enum : unsigned {
     WM_MOUSEMOVE = 0x0200, WM_LBUTTONDOWN = 0x0201, WM_LBUTTONUP = 0x0202,
     WM_LBUTTONDBLCLK = 0x0203, WM_RBUTTONDOWN = 0x0204, WM_RBUTTONUP = 0x0205,
     WM_DROPFILES = 0x0233, WM_MOUSELEAVE = 0x02A3, WM_USER = 0x0400,
+    WM_NCMOUSEMOVE = 0x00A0, WM_INITMENU = 0x0116,
 };
+
+// Where a WM_ENTERIDLE notice comes from (its first parameter).
+enum : unsigned { MSGF_DIALOGBOX = 0, MSGF_MENU = 2 };
 
 // Mouse-message key flags.
 enum : unsigned { MK_LBUTTON = 0x01, MK_RBUTTON = 0x02, MK_SHIFT = 0x04, MK_CONTROL = 0x08 };

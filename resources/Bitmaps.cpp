@@ -83,3 +83,15 @@ std::optional<TDib> LoadBitmapResource(int id)
             return TDib::FromXpm(entry.Lines, entry.Count, id);
     return std::nullopt;
 }
+
+const TIconImage* LoadBitmapPicture(int id)
+{
+    // Only the emblem is shown in a dialog; it is made once.
+    if (id != IDB_LOGO)
+        return nullptr;
+    static const std::optional<TIconImage> logo = [] {
+        const std::optional<TDib> dib = LoadBitmapResource(IDB_LOGO);
+        return dib ? std::optional<TIconImage>(dib->ToIconImage()) : std::nullopt;
+    }();
+    return logo ? &*logo : nullptr;
+}

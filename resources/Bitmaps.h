@@ -7,4 +7,9 @@
 
 #include <optional>
 
+constexpr int IDB_LOGO = 206;  // the program's emblem (tool bar, About box)
+
 std::optional<TDib> LoadBitmapResource(int id);
+
+// A bitmap resource as a picture for a dialog; null when there is none.
+const TIconImage* LoadBitmapPicture(int id);

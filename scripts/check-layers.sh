@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Fails on an include that runs upward between the product folders. Each
 # folder may include its own headers and those of the folders below it:
-#   framework < core < view < search, print < resources < app, dialogs
+#   framework < core < view < search, print < resources < dialogs < app
 # resources (menus, templates, strings) sit under app and dialogs, which
-# read them, and name command identifiers from view.
+# read them, and name command identifiers from view. The application opens
+# the dialog boxes, so dialogs sit under app.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-declare -A level=([framework]=0 [core]=1 [view]=2 [search]=3 [print]=3 [resources]=4 [app]=5 [dialogs]=5)
+declare -A level=([framework]=0 [core]=1 [view]=2 [search]=3 [print]=3 [resources]=4 [dialogs]=5 [app]=6)
 
 status=0
 for dir in "${!level[@]}"; do

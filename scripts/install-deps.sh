@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev googletest
   fonts-liberation fonts-dejavu-core
   xvfb xdotool x11-utils imagemagick poppler-utils xclip
-  openbox wmctrl
+  openbox wmctrl xdg-utils
 )
 
 missing=()

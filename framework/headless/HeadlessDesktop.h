@@ -25,6 +25,7 @@
 #include "framework/headless/HeadlessDialogs.h"
 #include "framework/headless/HeadlessKeyboard.h"
 #include "framework/headless/HeadlessPeer.h"
+#include "framework/headless/HeadlessServices.h"
 
 #include <deque>
 #include <optional>
@@ -125,6 +126,9 @@ public:
     void FailFontMetrics(const std::string& face, bool fail = true);
     bool FontMetricsFail(const std::string& face) const;
 
+    // --- child processes, help, the application's cursor ----------------------------
+    THeadlessServices& Services() { return ServiceRecord; }
+
     // --- clipboard -------------------------------------------------------------------------
     // The clipboard keeps a text block exactly as it was put there.
     void PutClipboardText(std::string block) { Clipboard = std::move(block); ClipboardContent = TClipboardContent::Text; }
@@ -172,6 +176,7 @@ private:
     enum class TClipboardContent { Nothing, Text, Other };
     std::string Clipboard;
     TClipboardContent ClipboardContent = TClipboardContent::Nothing;
+    THeadlessServices ServiceRecord;
 
     bool CanDispatch() const { return !Queue.empty() && !QuitPending; }
     void DispatchNext();

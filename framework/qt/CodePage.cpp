@@ -1,19 +1,13 @@
 #include "framework/qt/CodePage.h"
 
+#include "framework/Windows1252.h"
+
 #include <QStringDecoder>
 
 #include <algorithm>
 
 namespace CodePage {
 namespace {
-
-// Windows-1252 0x80-0x9F; 0 marks the five bytes the code page leaves out.
-constexpr char16_t Windows1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
 
 // Code page 437's glyphs for the control characters 0x00-0x1F.
 constexpr char16_t Oem437Low[32] = {
@@ -54,7 +48,7 @@ constexpr TTable MakeWindows1252Glyphs()
         t[b] = Blank;
     t[0x7F] = Blank;
     for (unsigned b = 0; b < 32; ++b)
-        t[0x80 + b] = Windows1252High[b] ? Windows1252High[b] : Blank;
+        t[0x80 + b] = Windows1252::High[b] ? Windows1252::High[b] : Blank;
     // The soft hyphen would be drawn with no width; the window system shows
     // it as a hyphen.
     t[0xAD] = u'-';
@@ -82,19 +76,15 @@ const TTable& GlyphTable(TCodePage page)
     return page == TCodePage::Oem437 ? Oem437Glyphs : Windows1252Glyphs;
 }
 
-char16_t Windows1252Char(unsigned char byte)
-{
-    const bool high = byte >= 0x80 && byte < 0xA0 && Windows1252High[byte - 0x80];
-    return high ? Windows1252High[byte - 0x80] : char16_t(byte);
-}
+char16_t Windows1252Char(unsigned char byte) { return Windows1252::CharacterOf(byte); }
 
 int Windows1252Byte(char32_t ch)
 {
     if (ch <= 0xFF)
         return Windows1252Char(static_cast<unsigned char>(ch)) == ch ? int(ch) : -1;
-    const auto* end = std::end(Windows1252High);
-    const auto* found = std::find(std::begin(Windows1252High), end, ch);
-    return found != end ? int(0x80 + (found - std::begin(Windows1252High))) : -1;
+    const auto* end = std::end(Windows1252::High);
+    const auto* found = std::find(std::begin(Windows1252::High), end, ch);
+    return found != end ? int(0x80 + (found - std::begin(Windows1252::High))) : -1;
 }
 
 void Decode(std::string_view bytes, const TTable& table, QString& out)

@@ -5,6 +5,7 @@
 #include "framework/Platform.h"
 #include "framework/qt/CodePage.h"
 #include "framework/qt/GuardedCall.h"
+#include "framework/qt/MenuLoop.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -54,6 +55,8 @@ QMenu* FrameMenu::AddPopup(const TMenuItem& popup, QWidget* parent)
     connect(menu, &QMenu::aboutToShow, this, [this, menu, item] { QueryStates(*menu, *item); });
     connect(menu, &QMenu::hovered, this, &FrameMenu::Select);
     connect(menu, &QMenu::aboutToHide, this, &FrameMenu::MenuClosing);
+    if (Frame)
+        MenuLoop::Watch(*menu, *Frame);
     return menu;
 }
 

@@ -51,6 +51,12 @@ bool KeyboardState::eventFilter(QObject* watched, QEvent* event)
 void KeyboardState::Follow(const QEvent& event)
 {
     const QEvent::Type type = event.type();
+    // Keys released while another program had the keyboard (a help viewer
+    // raised by F1) never report it: nothing counts as held any more.
+    if (type == QEvent::ApplicationDeactivate) {
+        Down.reset();
+        return;
+    }
     const bool key = type == QEvent::KeyPress || type == QEvent::KeyRelease;
     // A lock changes with its own key, or while another program has the
     // keyboard; other keys cost no request to the server.

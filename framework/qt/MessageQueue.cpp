@@ -1,6 +1,7 @@
 #include "framework/qt/MessageQueue.h"
 
 #include "framework/Platform.h"
+#include "framework/qt/MenuLoop.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -43,7 +44,8 @@ void MessageQueue::DispatchWaiting()
     for (size_t n = Waiting.size(); n > 0 && !Waiting.empty(); --n) {
         const TMsg msg = Waiting.front();
         Waiting.pop_front();
-        DispatchMsg(msg);
+        if (!MenuLoop::DeliverKey(msg))
+            DispatchMsg(msg);
     }
     if (!Waiting.empty())
         Wake();

@@ -3,6 +3,8 @@
 #include "framework/Window.h"
 #include "framework/qt/CodePage.h"
 #include "framework/qt/Geometry.h"
+#include "framework/qt/HelpViewerLink.h"
+#include "framework/qt/ImageData.h"
 #include "framework/qt/PlatformContext.h"
 #include "framework/qt/TopLevelPlacement.h"
 #include "framework/qt/WindowActivation.h"
@@ -110,11 +112,9 @@ void QtWindowPeer::Show(int cmdShow)
 
 void QtWindowPeer::SetIcon(const TIconImage& icon)
 {
-    if (icon.Width <= 0 || icon.Height <= 0 || icon.Pixels.size() < size_t(icon.Width) * size_t(icon.Height))
-        return;
-    const QImage image(reinterpret_cast<const uchar*>(icon.Pixels.data()), icon.Width, icon.Height,
-                       icon.Width * 4, QImage::Format_ARGB32);
-    Widget().setWindowIcon(QIcon(QPixmap::fromImage(image.copy())));
+    const QImage image = ImageOf(icon);
+    if (!image.isNull())
+        Widget().setWindowIcon(QIcon(QPixmap::fromImage(image)));
 }
 
 // A button held down in the window already sends it the pointer's moves
@@ -191,3 +191,10 @@ void QtWindowPeer::SetScrollPage(int bar, int page)
 TPoint QtWindowPeer::ClientToScreen(TPoint p) const { return ToTPoint(ClientArea().mapToGlobal(ToQPoint(p))); }
 
 TPoint QtWindowPeer::ScreenToClient(TPoint p) const { return ToTPoint(ClientArea().mapFromGlobal(ToQPoint(p))); }
+
+HelpViewerLink& QtWindowPeer::HelpViewer()
+{
+    if (!Help)
+        Help = std::make_unique<HelpViewerLink>();
+    return *Help;
+}

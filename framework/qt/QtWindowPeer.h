@@ -11,6 +11,7 @@
 #include <array>
 #include <memory>
 
+class HelpViewerLink;
 class QWidget;
 class TopLevelPlacement;
 
@@ -32,6 +33,10 @@ public:
 
     // A child window made its peer in this window's client area.
     virtual void ChildAdded() {}
+
+    // The help viewer this window starts (one per window; made when first
+    // asked for).
+    HelpViewerLink& HelpViewer();
 
     TRect GetClientRect() const override;
     void SetCaption(const std::string& caption) override;
@@ -77,6 +82,7 @@ private:
     bool Captured = false;
     bool Grabbed = false;
     std::unique_ptr<TopLevelPlacement> Placement;  // top-level windows only
+    std::unique_ptr<HelpViewerLink> Help;
 
     ScrollBarLink* Bar(int bar) const;
 };

@@ -19,6 +19,13 @@ public:
 
     std::vector<bool> Registrations;
     int Prints = 0;
+    int IdleCalls = 0;
+
+    bool IdleAction(long idleCount) override
+    {
+        ++IdleCalls;
+        return TWendApp::IdleAction(idleCount);
+    }
 
 protected:
     void RegisterEditor(bool install) override { Registrations.push_back(install); }
