@@ -33,8 +33,8 @@ protected:
 
 TEST_F(CommandEnabling, CommandsWithoutAHandlerYetAreDisabled)
 {
-    for (unsigned id : {CM_FILEPRINT, CM_FILEPRINTSETUP, CM_FILEMAIL, CM_OPTIONS, CM_EDITFIND, CM_EDITREPLACE,
-                        CM_EDITFINDNEXT, CM_HELPCONTENTS, CM_WEBPAGE, CM_HELPUSING, CM_HELPABOUT})
+    for (unsigned id : {CM_FILEPRINT, CM_FILEPRINTSETUP, CM_FILEMAIL, CM_OPTIONS, CM_HELPCONTENTS, CM_WEBPAGE,
+                        CM_HELPUSING, CM_HELPABOUT})
         EXPECT_FALSE(Enabled(Run.App(), id)) << id;
 }
 

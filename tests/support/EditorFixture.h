@@ -20,9 +20,12 @@ protected:
     void SetUp() override { MakeEditor(); }
     void TearDown() override { Edit.reset(); }
 
+    // The kind of editor window under test.
+    virtual std::unique_ptr<THugeEdit> NewEditor() { return std::make_unique<THugeEdit>(); }
+
     void MakeEditor()
     {
-        Edit = std::make_unique<THugeEdit>();
+        Edit = NewEditor();
         Edit->Create();
         Edit->SetFocus();
         SizeInCells(40, 10);
