@@ -93,11 +93,4 @@ TEST_F(SearchCommands, F3RepeatsTheLastActionOfTheOpenDialog)
     EXPECT_EQ(Run.Desktop().Dialogs().MessageBoxes().size(), 1u);
 }
 
-TEST_F(SearchCommands, ClosingTheMainWindowClosesTheDialog)
-{
-    Open(CM_EDITFIND);
-    Run.App().CloseMainWindow();
-    EXPECT_EQ(Run.Desktop().FindReplace(), nullptr);
-}
-
 }  // namespace

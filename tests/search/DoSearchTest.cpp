@@ -20,6 +20,7 @@ protected:
 
 struct TContinueCase {
     const char* Name;
+    std::string Find;
     bool Down;
     TOffset Caret;
     std::vector<int> Answers;
@@ -35,9 +36,10 @@ class ContinueQuestion : public DoSearch, public testing::WithParamInterface<TCo
 // "bar foo bar": down from after the match wraps to the beginning, up from
 // before it wraps to the end; "qqq" is nowhere and asks after every pass.
 const TContinueCase ContinueCases[] = {
-    {"DownYesStartsAtTheBeginning", true, 5, {IDYES}, 1, "beginning", 4},
-    {"UpYesStartsAtTheEnd", false, 3, {IDYES}, 1, "end", 4},
-    {"NoEndsTheRequest", true, 5, {IDNO}, 1, "beginning", -1},
+    {"DownYesStartsAtTheBeginning", "foo", true, 5, {IDYES}, 1, "beginning", 4},
+    {"UpYesStartsAtTheEnd", "foo", false, 3, {IDYES}, 1, "end", 4},
+    {"NoEndsTheRequest", "foo", true, 5, {IDNO}, 1, "beginning", -1},
+    {"NowhereAsksAfterEveryPass", "qqq", true, 0, {IDYES, IDYES, IDNO}, 3, "beginning", -1},
 };
 
 TEST_P(ContinueQuestion, AsksAndGoesOnAtTheOtherEnd)
@@ -47,15 +49,15 @@ TEST_P(ContinueQuestion, AsksAndGoesOnAtTheOtherEnd)
     Edit->SetCaretOffset(c.Caret);
     for (int answer : c.Answers)
         Desktop.Dialogs().AnswerMessageBox(answer);
-    Request(FR_FINDNEXT | (c.Down ? FR_DOWN : 0), "foo");
+    Request(FR_FINDNEXT | (c.Down ? FR_DOWN : 0), c.Find);
     ASSERT_EQ(Questions().size(), c.Questions);
     const THeadlessMessageBox& box = Questions().front();
-    EXPECT_EQ(box.Text, "String \"foo\" not found.  Continue search at " + c.Where + " of document?");
+    EXPECT_EQ(box.Text, "String \"" + c.Find + "\" not found.  Continue search at " + c.Where + " of document?");
     EXPECT_EQ(box.Caption, "Vantor");
     EXPECT_EQ(box.Flags, unsigned(MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL));
     EXPECT_EQ(box.Owner, nullptr);
     if (c.Found >= 0) {
-        EXPECT_EQ(Selected(), "foo");
+        EXPECT_EQ(Selected(), c.Find);
         EXPECT_EQ(CaretOffset(), c.Found);
     } else {
         EXPECT_FALSE(Edit->HasSelection);
@@ -65,15 +67,6 @@ TEST_P(ContinueQuestion, AsksAndGoesOnAtTheOtherEnd)
 
 INSTANTIATE_TEST_SUITE_P(Cases, ContinueQuestion, testing::ValuesIn(ContinueCases),
                          [](const auto& info) { return std::string(info.param.Name); });
-
-TEST_F(DoSearch, ATextThatIsNowhereAsksAfterEveryPassUntilNo)
-{
-    Load("bar foo bar\n");
-    for (int answer : {IDYES, IDYES, IDNO})
-        Desktop.Dialogs().AnswerMessageBox(answer);
-    Request(FR_FINDNEXT | FR_DOWN, "qqq");
-    EXPECT_EQ(Questions().size(), 3u);
-}
 
 // Rows that view one shared block make a text longer than 256 MiB without
 // needing the memory; the only match is in the last row.
@@ -122,6 +115,25 @@ struct TReplaceAllCase {
 };
 
 void PrintTo(const TReplaceAllCase& c, std::ostream* os) { *os << c.Name; }
+
+// The view follows the matches without moving pixels or painting at each;
+// what changed is painted once, at the end.
+TEST_F(DoSearch, ReplaceAllPaintsOnceAtTheEnd)
+{
+    std::string text;
+    for (int i = 0; i < 100; ++i)
+        text += "line foo\n";
+    Load(text);
+    Desktop.PaintInvalidWindows();
+    Peer().ClearLogs();
+    const int paints = Peer().PaintCount();
+    Request(FR_REPLACEALL | FR_DOWN, "foo", "bar");
+    EXPECT_EQ(Text().find("foo"), std::string::npos);
+    EXPECT_GT(Edit->Scroller->YPos, 0);
+    EXPECT_TRUE(Peer().Scrolls().empty());
+    EXPECT_EQ(Peer().PaintCount(), paints + 1);
+    EXPECT_FALSE(Peer().HasInvalidArea());
+}
 
 // Counts the replacements; a loop that does not end fails instead of hanging.
 class TCountingEditor : public THugeEditSearch {
