@@ -57,20 +57,6 @@ TEST_F(SearchCommands, FindAndReplaceAreGreyedWhileADialogIsOpenNextOnceThereIsA
     EXPECT_EQ(States(), (std::vector<bool>{true, true, true}));
 }
 
-TEST_F(SearchCommands, TheDialogsShareTheirTextsAndOptions)
-{
-    THeadlessFindReplace& find = Open(CM_EDITFIND);
-    find.TypeFind("foo");
-    find.SetMatchCase(true);
-    Run.Desktop().Dialogs().AnswerMessageBox(IDNO);
-    find.Click(TAction::FindNext);
-    find.CloseBox();
-    THeadlessFindReplace& replace = Open(CM_EDITREPLACE);
-    EXPECT_EQ(replace.Kind(), TFindReplaceDialog::TKind::Replace);
-    EXPECT_EQ(replace.Controls().FindWhat, "foo");
-    EXPECT_TRUE(replace.Controls().MatchCase);
-}
-
 // Find Next repeats what the dialog did last: after Replace All it replaces
 // all again, and then asks like a find next.
 TEST_F(SearchCommands, F3RepeatsTheLastActionOfTheOpenDialog)
