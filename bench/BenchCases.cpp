@@ -111,6 +111,24 @@ void MeasureFind(TBenchEditor& edit, double mib)
     Report("find_mibs", mib / seconds);
 }
 
+// Replace All from the top, without a dialog: the search loop as the
+// dialog's button starts it.
+void MeasureReplaceAll(TBenchEditor& edit)
+{
+    edit.SetCaretOffset(0);
+    edit.SearchData.Flags = FR_REPLACEALL | FR_DOWN;
+    edit.SearchData.SetFindText("zebra");
+    edit.SearchData.SetReplaceText("giraffe");
+    edit.PaintTimes.clear();
+    edit.Insertions = 0;
+    TStopwatch watch;
+    edit.DoSearch();
+    Report("replace_all_s", watch.Seconds());
+    Report("replace_all_count", double(edit.Insertions));
+    Report("replace_all_paints", double(edit.PaintTimes.size()));
+    Report("replace_all_undo_items", double(edit.UndoStack.Count()));
+}
+
 void MeasureClearUndo(TBenchEditor& edit)
 {
     const int64_t before = edit.Lines.TextLength();
@@ -227,6 +245,8 @@ int RunBenchCase(const std::string& kind, const std::string& file, const std::st
         MeasureWrap(edit);
     } else if (kind == "clipboard") {
         MeasureClipboard(edit);
+    } else if (kind == "replace") {
+        MeasureReplaceAll(edit);
     } else if (kind == "clear") {
         MeasureClearUndo(edit);
     } else {

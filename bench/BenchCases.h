@@ -6,7 +6,8 @@
 
 // full: load, memory, save, typing at the end, find, Clear All and Undo,
 // paint; load: load and save only; wrap: word wrap on and off; clipboard:
-// Copy of everything and its Paste.
+// Copy of everything and its Paste; replace: Replace All of a word on about
+// one line in twelve.
 int RunBenchCase(const std::string& kind, const std::string& file, const std::string& scratchDir, int& argc,
                  char** argv);
 

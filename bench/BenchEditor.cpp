@@ -50,3 +50,9 @@ void TBenchEditor::Paint(TDC& dc, bool erase, TRect& rect)
     if (ArmedAt >= 0 && FirstScreenful < 0 && Lines.Size() >= WindowRows)
         FirstScreenful = Now() - ArmedAt;
 }
+
+void TBenchEditor::InsertText(const std::string& text)
+{
+    ++Insertions;
+    THugeEditSearch::InsertText(text);
+}

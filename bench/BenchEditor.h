@@ -14,6 +14,9 @@ public:
     void SizeTo(int cols, int rows);
 
     void Paint(TDC& dc, bool erase, TRect& rect) override;
+    // Counts the insertions (Replace All makes one per match).
+    void InsertText(const std::string& text) override;
+    int64_t Insertions = 0;
 
     // Milliseconds of each Paint since the last ClearPaints.
     std::vector<double> PaintTimes;

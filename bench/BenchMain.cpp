@@ -79,6 +79,7 @@ int main(int argc, char** argv)
     const std::string lfSmall = dir + "/log-lf-small.txt", crlfSmall = dir + "/log-crlf-small.txt";
     const std::string lfLarge = dir + "/log-lf-large.txt", crlfLarge = dir + "/log-crlf-large.txt";
     const std::string paragraphs = dir + "/paragraphs-large.txt", paragraphsSmall = dir + "/paragraphs-small.txt";
+    const std::string marked = dir + "/log-marked-small.txt";
     std::printf("Generating inputs in %s ...\n", dir.c_str());
     std::fflush(stdout);
     MakeInputFile(lfSmall, TInputKind::LogLf, small);
@@ -87,6 +88,7 @@ int main(int argc, char** argv)
     MakeInputFile(crlfLarge, TInputKind::LogCrLf, large);
     MakeInputFile(paragraphs, TInputKind::Paragraphs, large);
     MakeInputFile(paragraphsSmall, TInputKind::Paragraphs, small);
+    MakeInputFile(marked, TInputKind::LogMarked, small);
 
     const TResults full = RunChild("full", lfLarge, dir);
     const TResults crlf = RunChild("load", crlfLarge, dir);
@@ -97,6 +99,7 @@ int main(int argc, char** argv)
     const TResults clear = RunChild("clear", lfLarge, dir);
     const TResults clipboard = RunChild("clipboard", lfSmall, dir);
     const TResults idle = RunChild("idle", lfLarge, dir);
+    const TResults replace = RunChild("replace", marked, dir);
 
     const std::string size = quick ? "4 MiB" : "1 GiB";
     std::printf("\nWindow %g columns x %g rows; large files %s, small files %s\n\n", Get(full, "window_cols"),
@@ -147,6 +150,13 @@ int main(int argc, char** argv)
     wrapping(quick ? "small" : "100 MiB", wrapSmall);
     Row("Find of a word that does not occur, match case off", Fmt("%.0f MiB/s", Get(full, "find_mibs")),
         ">= 300 MiB/s", Get(full, "find_mibs") >= 300 && Get(full, "find_found") < 0);
+    const double replaced = Get(replace, "replace_all_count"), replaceSeconds = Get(replace, "replace_all_s");
+    Row(quick ? "Replace All of a word on one line in twelve, small file"
+              : "Replace All of a word on one line in twelve, 100 MiB",
+        Fmt("%.2f s (%.0f replaced)", replaceSeconds, replaced), quick ? "(linear)" : "< 5 s for 100,000",
+        replaceSeconds >= 0 && replaceSeconds < 5 && replaced >= (quick ? 1000 : 100000));
+    Row("paints during that Replace All", Fmt("%.0f", Get(replace, "replace_all_paints")), "(not one per match)",
+        Get(replace, "replace_all_paints") < Get(replace, "replace_all_count") / 10);
     auto clearAll = [&](const char* name, const TResults& r) {
         Row(name, Fmt("%.2f s (clear %.2f s)", Get(r, "clear_undo_s"), Get(r, "clear_s")), "< 3 s together",
             Get(r, "clear_undo_s") < 3 && Get(r, "clear_undo_same") == 1);

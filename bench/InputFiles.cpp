@@ -52,10 +52,18 @@ void MakeInputFile(const std::string& path, TInputKind kind, int64_t bytes)
     std::mt19937 random(12345);
     std::string block;
     int64_t written = 0;
+    int64_t lines = 0;
     while (written < bytes) {
         block.clear();
-        while (block.size() < (1 << 20) && written + int64_t(block.size()) < bytes)
-            block += kind == TInputKind::Paragraphs ? Paragraph(random) : LogLine(random, kind == TInputKind::LogCrLf);
+        while (block.size() < (1 << 20) && written + int64_t(block.size()) < bytes) {
+            if (kind == TInputKind::Paragraphs) {
+                block += Paragraph(random);
+                continue;
+            }
+            if (kind == TInputKind::LogMarked && ++lines % 12 == 0)
+                block += "zebra ";
+            block += LogLine(random, kind == TInputKind::LogCrLf);
+        }
         std::fwrite(block.data(), 1, block.size(), out);
         written += int64_t(block.size());
     }

@@ -70,15 +70,21 @@ void TWindow::InvalidateRect(const TRect& rect, bool erase)
 
 void TWindow::UpdateWindow()
 {
-    if (Peer)
+    if (Peer && DeferredUpdates == 0)
         Peer->UpdateWindow();
 }
 
 void TWindow::ScrollWindow(int dx, int dy)
 {
-    if (Peer)
+    if (!Peer)
+        return;
+    if (DeferredUpdates > 0)
+        Peer->Invalidate(nullptr, true);
+    else
         Peer->ScrollWindow(dx, dy);
 }
+
+void TWindow::DeferUpdates(bool defer) { DeferredUpdates = std::max(0, DeferredUpdates + (defer ? 1 : -1)); }
 
 std::unique_ptr<TDC> TWindow::GetClientDC() { return Peer ? Peer->GetClientDC() : nullptr; }
 

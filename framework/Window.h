@@ -74,6 +74,12 @@ public:
     // Moves the client contents by (dx, dy) pixels; the uncovered strip is
     // invalidated.
     void ScrollWindow(int dx, int dy);
+    // While updates are deferred (the calls nest), UpdateWindow paints
+    // nothing and ScrollWindow invalidates the client area instead of
+    // moving it: a loop of many small changes is painted once, whenever
+    // messages are next dispatched, not at each change.
+    void DeferUpdates(bool defer);
+    bool UpdatesDeferred() const { return DeferredUpdates > 0; }
     // A device context on the client area usable outside painting: what is
     // drawn on it shows at once. Empty before the window is created.
     std::unique_ptr<TDC> GetClientDC();
@@ -199,4 +205,5 @@ private:
     std::string Title;
     std::unique_ptr<TWindowPeer> Peer;
     std::unique_ptr<TPopupMenu> ContextMenu;
+    int DeferredUpdates = 0;
 };

@@ -1,5 +1,6 @@
 #include "search/RowSearch.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -109,10 +110,11 @@ std::optional<TRowMatch> SearchRows(const THELineArray& lines, TRowIndex row, TR
     }
     for (TRowIndex r = row; r >= 0; --r) {
         const std::string_view view = lines[r].View();
-        // A start column outside its row gives that row no candidates.
-        int64_t p = r == row ? int64_t(col) : int64_t(view.size()) - 1;
-        if (p > int64_t(view.size()) - 1)
-            continue;
+        // A start after the row's last character (the end of a last row
+        // without a line end) starts at that character.
+        int64_t p = int64_t(view.size()) - 1;
+        if (r == row)
+            p = std::min(p, int64_t(col));
         for (; p >= 0; --p)
             if (matcher.At(view, size_t(p)))
                 return TRowMatch{r, TRowIndex(p)};

@@ -35,6 +35,8 @@ THeadlessDesktop::~THeadlessDesktop()
 {
     for (THeadlessPeer* peer : Peers)
         peer->Detach();
+    for (THeadlessFindReplace* dialog : FindReplaceDialogs)
+        dialog->Detach();
     if (Innermost == this)
         Innermost = Outer;
 }
@@ -61,6 +63,18 @@ void THeadlessDesktop::Forget(THeadlessPeer& peer)
         HoverWindow = nullptr;
     CaretObject.Destroy(*window);
     std::erase_if(Queue, [window](const TQueued& q) { return q.Msg.Window == window; });
+}
+
+void THeadlessDesktop::Register(THeadlessFindReplace& dialog) { FindReplaceDialogs.push_back(&dialog); }
+
+void THeadlessDesktop::Forget(THeadlessFindReplace& dialog) { std::erase(FindReplaceDialogs, &dialog); }
+
+THeadlessFindReplace* THeadlessDesktop::FindReplace() const
+{
+    for (auto it = FindReplaceDialogs.rbegin(); it != FindReplaceDialogs.rend(); ++it)
+        if ((*it)->IsVisible())
+            return *it;
+    return nullptr;
 }
 
 THeadlessPeer& THeadlessDesktop::Peer(const TWindow& window) const
@@ -129,7 +143,9 @@ bool THeadlessDesktop::FontMetricsFail(const std::string& face) const
 
 // --- the queue -------------------------------------------------------------------------
 
-void THeadlessDesktop::Post(const TMsg& msg) { Queue.push_back({msg, false, {}}); }
+void THeadlessDesktop::Post(const TMsg& msg) { Queue.push_back({msg, false, {}, {}}); }
+
+void THeadlessDesktop::PostInput(std::function<void()> action) { Queue.push_back({TMsg{}, false, {}, std::move(action)}); }
 
 intptr_t THeadlessDesktop::Dispatch(const TMsg& msg) { return DispatchMsg(msg); }
 
@@ -137,7 +153,9 @@ void THeadlessDesktop::DispatchNext()
 {
     const TQueued next = Queue.front();
     Queue.pop_front();
-    if (next.PointerInput)
+    if (next.Input)
+        next.Input();
+    else if (next.PointerInput)
         DeliverPointer(*next.Msg.Window, next.Msg.Message, next.Screen);
     else
         Dispatch(next.Msg);

@@ -23,11 +23,13 @@
 #include "framework/Window.h"
 #include "framework/headless/HeadlessCaret.h"
 #include "framework/headless/HeadlessDialogs.h"
+#include "framework/headless/HeadlessFindReplace.h"
 #include "framework/headless/HeadlessKeyboard.h"
 #include "framework/headless/HeadlessPeer.h"
 #include "framework/headless/HeadlessServices.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -108,6 +110,9 @@ public:
 
     // --- messages -----------------------------------------------------------------------
     void Post(const TMsg& msg);
+    // Input that arrives while the program is busy: the action runs when
+    // the queue is dispatched, in its turn (a click in a modeless dialog).
+    void PostInput(std::function<void()> action);
     intptr_t Dispatch(const TMsg& msg);
     size_t QueuedCount() const { return Queue.size(); }
     void PumpWaitingMessages();
@@ -122,6 +127,8 @@ public:
 
     // --- dialogs and fonts ---------------------------------------------------------------
     THeadlessDialogs& Dialogs() { return DialogScript; }
+    // The Find or Replace dialog shown last that is still shown, or null.
+    THeadlessFindReplace* FindReplace() const;
     // Measuring fonts of this face fails (case-insensitive).
     void FailFontMetrics(const std::string& face, bool fail = true);
     bool FontMetricsFail(const std::string& face) const;
@@ -143,6 +150,8 @@ public:
     void Register(THeadlessPeer& peer);
     // The window is gone: drops its focus, capture, caret and queued messages.
     void Forget(THeadlessPeer& peer);
+    void Register(THeadlessFindReplace& dialog);
+    void Forget(THeadlessFindReplace& dialog);
     void SetFocus(TWindow* window);
     void SetCapture(TWindow* window) { CaptureWindow = window; }
     THeadlessCaret& CaretState() { return CaretObject; }
@@ -153,12 +162,14 @@ private:
         TMsg Msg;
         bool PointerInput = false;
         TPoint Screen;  // pointer input: where the pointer is
+        std::function<void()> Input;  // PostInput's action instead of a message
     };
     struct TBuiltIn {};
     explicit THeadlessDesktop(TBuiltIn);
 
     THeadlessDesktop* Outer = nullptr;
     std::vector<THeadlessPeer*> Peers;
+    std::vector<THeadlessFindReplace*> FindReplaceDialogs;
     std::deque<TQueued> Queue;
     bool QuitPending = false;
     std::optional<int> LastQuitCode;

@@ -179,7 +179,7 @@ void THeadlessDesktop::ContextMenuKey()
 
 void THeadlessDesktop::PostPointer(TWindow& window, unsigned message, TPoint point)
 {
-    Queue.push_back({TMsg{&window, message}, true, window.ClientToScreen(point)});
+    Queue.push_back({TMsg{&window, message}, true, window.ClientToScreen(point), {}});
 }
 
 void THeadlessDesktop::PostMouseMove(TWindow& window, TPoint point) { PostPointer(window, WM_MOUSEMOVE, point); }

@@ -99,9 +99,12 @@ QString UiText(std::string_view text)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString decoded = utf8(QByteArrayView(text.data(), qsizetype(text.size())));
-    if (!utf8.hasError())
-        return decoded;
-    // Not UTF-8: Windows text.
+    return utf8.hasError() ? Windows1252Text(text) : decoded;
+}
+
+// The five unused bytes keep their own code.
+QString Windows1252Text(std::string_view text)
+{
     QString out;
     out.reserve(qsizetype(text.size()));
     for (const char c : text)

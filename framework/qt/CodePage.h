@@ -35,4 +35,7 @@ void Decode(std::string_view bytes, const TTable& table, QString& out);
 // UTF-8 when it is valid UTF-8, as file names are, else Windows-1252.
 QString UiText(std::string_view text);
 
+// Bytes of Windows text as characters.
+QString Windows1252Text(std::string_view text);
+
 }  // namespace CodePage

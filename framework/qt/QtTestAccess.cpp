@@ -2,6 +2,7 @@
 
 #include "framework/Frame.h"
 #include "framework/qt/ChildWindowPeer.h"
+#include "framework/qt/FindReplaceWindow.h"
 #include "framework/qt/FrameWindowPeer.h"
 #include "framework/qt/PlatformContext.h"
 
@@ -14,6 +15,12 @@ namespace {
 ChildWindowPeer* ChildPeerOf(const TWindow& window) { return dynamic_cast<ChildWindowPeer*>(window.GetPeer()); }
 
 }  // namespace
+
+QWidget* FindReplaceWidget(const TFindReplaceDialog& dialog)
+{
+    const auto* peer = dynamic_cast<const QtFindReplacePeer*>(dialog.GetPeer());
+    return peer ? peer->Window() : nullptr;
+}
 
 QImage BackBuffer(const TWindow& window)
 {

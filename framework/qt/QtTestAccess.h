@@ -8,6 +8,7 @@
 class QMenuBar;
 class QScrollBar;
 class QWidget;
+class TFindReplaceDialog;
 class TFrameWindow;
 class TWindow;
 
@@ -25,6 +26,8 @@ QWidget* ClientWidget(const TWindow& window);
 // The window's scroll bar (SB_HORZ, SB_VERT), or null.
 QScrollBar* ScrollBar(const TWindow& window, int bar);
 QMenuBar* MenuBar(const TFrameWindow& frame);
+// The window of a Find or Replace dialog, or null.
+QWidget* FindReplaceWidget(const TFindReplaceDialog& dialog);
 
 // The caret's rectangle in its owner's client coordinates, and whether it
 // is shown (hide count 0) in the window.

@@ -104,9 +104,8 @@ TEST_F(ToolBarTest, ButtonsStartDisabledAndTheFirstIdlePassAsksTheRoute)
     for (unsigned id : {CM_FILENEW, CM_FILEOPEN, CM_WORDWRAP, CM_DOSTEXT})
         EXPECT_TRUE(Button(id).GetEnabled()) << id;
     // No change, no selection, an empty clipboard, and no handler yet for
-    // printing and finding.
-    for (unsigned id : {CM_FILESAVE, CM_EDITCUT, CM_EDITCOPY, CM_EDITPASTE, CM_FILEPRINT, CM_EDITFIND,
-                        CM_EDITREPLACE})
+    // printing.
+    for (unsigned id : {CM_FILESAVE, CM_EDITCUT, CM_EDITCOPY, CM_EDITPASTE, CM_FILEPRINT})
         EXPECT_FALSE(Button(id).GetEnabled()) << id;
     Run.Editor().InsertText("abc");
     Run.Editor().SetSelectionOffsets(0, 2);

@@ -93,3 +93,25 @@ expect_bytes() {
   cmp -s "$file" "$expected" || fail "$file holds $(od -c "$file" | head -5) instead of $(od -c "$expected" | head -5)"
   rm -f "$expected"
 }
+
+# wait_focus TITLE: waits until the window with the keyboard focus has this name.
+wait_focus() {
+  for _ in $(seq 100); do
+    [ "$(window_name)" = "$1" ] && return 0
+    kill -0 "$APP_PID" 2>/dev/null || fail "the program ended early: $(cat "$WORK/app.log")"
+    sleep 0.1
+  done
+  fail "the focus is on '$(window_name)', not on '$1'"
+}
+
+# wait_bytes FILE PRINTF-FORMAT: waits until the file holds the expected bytes.
+wait_bytes() {
+  local file=$1 expected
+  expected=$(mktemp)
+  printf "$2" >"$expected"
+  for _ in $(seq 100); do
+    cmp -s "$file" "$expected" && { rm -f "$expected"; return 0; }
+    sleep 0.1
+  done
+  fail "$file holds $(od -c "$file" | head -5) instead of $(od -c "$expected" | head -5)"
+}
