@@ -38,7 +38,7 @@ size_t PrefixReaching(std::string_view text, int64_t target, int tabSize)
 
 // --- the unwrapped pass -------------------------------------------------------
 
-TReflowResult UnwrappedPass(THELineArray& lines, TRowIndex row, size_t col, bool toEnd)
+TReflowResult UnwrappedPass(THELineArray& lines, TRowIndex row, size_t col, bool toEnd, TRowIndex stableFrom)
 {
     TReflowResult result;
     TRowIndex& firstChanged = result.FirstChanged;
@@ -58,7 +58,7 @@ TReflowResult UnwrappedPass(THELineArray& lines, TRowIndex row, size_t col, bool
             if (firstChanged < 0)
                 firstChanged = cursor.Index();
         } else if (lineEnd != None) {
-            if (!toEnd)
+            if (!toEnd && cursor.NextIsOriginalFrom(stableFrom))
                 break;
             cursor.Advance();
         } else if (cursor.HasNext()) {
@@ -83,19 +83,20 @@ TReflowResult UnwrappedPass(THELineArray& lines, TRowIndex row, size_t col, bool
 
 class TWrappedPass {
 public:
-    TWrappedPass(THELineArray& lines, TRowIndex start, size_t col, int pending, bool toEnd, const TReflowParams& params)
+    TWrappedPass(THELineArray& lines, TRowIndex start, size_t col, bool toEnd, TRowIndex stableFrom,
+                 const TReflowParams& params)
         : Cursor(lines, start),
           Width(std::max(1, params.WindowCols)),
           TabSize(params.TabSize),
           ToEnd(toEnd),
-          Pending(pending),
+          StableFrom(stableFrom),
           Col(col)
     {
     }
 
     TReflowResult Run()
     {
-        while (Cursor.Valid() && Step()) {
+        while (Cursor.Valid() && !Stopped && Step()) {
         }
         Cursor.Finish();
         return {FirstChanged, RowsExamined};
@@ -106,10 +107,10 @@ private:
     const int Width;
     const int TabSize;
     const bool ToEnd;
-    int Pending;
-    // Paragraph ends to pass before the pass may stop: text split off at a
-    // line end inside a row begins a paragraph that is wrapped to its end.
-    int EndsToPass = 0;
+    // Rows of the array from this index on that the pass has not touched
+    // are as it would leave them.
+    const TRowIndex StableFrom;
+    bool Stopped = false;
     size_t Col;
     // The characters of the current row from Col up to ScanFrom are known
     // to hold no line end, and NextScanFrom says the same of the next row:
@@ -125,9 +126,13 @@ private:
             FirstChanged = Cursor.Index();
     }
 
+    // The current row is final. When the next one is a row the pass has not
+    // touched, the rows from there on stay as they are, and the pass stops.
     void MoveOn()
     {
-        ++RowsExamined;
+        Stopped = !ToEnd && Cursor.NextIsOriginalFrom(StableFrom);
+        if (!Stopped)
+            ++RowsExamined;
         Cursor.Advance();
         Col = 0;
         ScanFrom = NextScanFrom;
@@ -136,7 +141,6 @@ private:
 
     bool Step();
     bool EraseEmptyRow();
-    bool CrossParagraphEnd();
     bool SplitTooWide(TRow& row, size_t lineEnd);
     bool TakeUp(TRow& row, int rowWidth);
 };
@@ -149,14 +153,9 @@ bool TWrappedPass::Step()
         return EraseEmptyRow();
     const size_t length = row.size();
     const size_t lineEnd = FindLineEnd(row, std::max(Col, ScanFrom));
-    if (lineEnd != None)
-        ++Pending;
     if (lineEnd != None && lineEnd + 1 < length) {
         Changed();
         Cursor.InsertNext(TRow::CutTail(row, lineEnd + 1));
-        // This row counts its line end again when it is examined again.
-        --Pending;
-        ++EndsToPass;
         ScanFrom = Col == 0 ? lineEnd : 0;
         Col = 0;
         return true;
@@ -165,8 +164,10 @@ bool TWrappedPass::Step()
     // no further than one column past it.
     const int width = DisplayColumn(row.View(), std::min(length, size_t(Width) + 1), TabSize);
     const char last = row.back();
-    if (last == '\n' && width <= Width)
-        return CrossParagraphEnd();
+    if (last == '\n' && width <= Width) {
+        MoveOn();
+        return true;
+    }
     if (!IsBreakOrLineEnd(last) && Cursor.HasNext()) {
         Changed();
         ScanFrom = length;
@@ -174,24 +175,13 @@ bool TWrappedPass::Step()
         Cursor.EraseNext();
         return true;
     }
-    // A paragraph end too wide to be split stays as it is: the pass may
-    // stop there as at one that fits.
-    if (width > Width && !SplitTooWide(row, lineEnd) && last == '\n')
-        return CrossParagraphEnd();
+    // A paragraph end too wide to be split stays as it is.
+    if (width > Width && !SplitTooWide(row, lineEnd) && last == '\n') {
+        MoveOn();
+        return true;
+    }
     if (width < Width)
         return TakeUp(row, width);
-    MoveOn();
-    return true;
-}
-
-// A paragraph's last row that needs no change; false ends the pass.
-bool TWrappedPass::CrossParagraphEnd()
-{
-    --Pending;
-    if (EndsToPass > 0)
-        --EndsToPass;
-    else if (!ToEnd && Pending <= 0)
-        return false;
     MoveOn();
     return true;
 }
@@ -231,10 +221,6 @@ bool TWrappedPass::SplitTooWide(TRow& row, size_t lineEnd)
     if (length - cut > size_t(Width) || row.back() == '\n') {
         // What is known of this row's line ends holds for its tail.
         size_t knownClean = (lineEnd == None ? length : lineEnd);
-        // A paragraph end that moves down is counted again on its new row,
-        // so the pass still stops at the paragraph's end.
-        if (row.back() == '\n')
-            --Pending;
         Cursor.InsertNext(TRow::CutTail(row, cut));
         NextScanFrom = cut >= Col ? knownClean - cut : 0;
     } else {
@@ -249,7 +235,7 @@ bool TWrappedPass::TakeUp(TRow& row, int rowWidth)
 {
     if (!Cursor.HasNext())
         return false;
-    TRow& next = Cursor.Next();
+    const TRow& next = Cursor.PeekNext();
     if (next.empty()) {
         // What a deletion emptied goes, and this row takes up from the row
         // that follows it.
@@ -276,8 +262,9 @@ bool TWrappedPass::TakeUp(TRow& row, int rowWidth)
     }
     Changed();
     ScanFrom = row.size();
-    TRow::MoveFront(row, next, found + 1);
-    if (next.empty())
+    TRow& taken = Cursor.Next();
+    TRow::MoveFront(row, taken, found + 1);
+    if (taken.empty())
         Cursor.EraseNext();
     else
         MoveOn();
@@ -286,14 +273,27 @@ bool TWrappedPass::TakeUp(TRow& row, int rowWidth)
 
 }  // namespace
 
+uint64_t ReflowKey(const TReflowParams& params)
+{
+    if (!params.WordWrap)
+        return 1;
+    return (uint64_t(1) << 63) | (uint64_t(uint32_t(std::max(1, params.WindowCols))) << 24) |
+           uint64_t(EffectiveTabSize(params.TabSize) & 0xFFFFFF);
+}
+
 TReflowResult ReflowRows(THELineArray& lines, TRowIndex row, TRowIndex col, bool toEnd, const TReflowParams& params)
 {
     if (lines.Size() == 0)
         return {};
     row = std::clamp<TRowIndex>(row, 0, lines.Size() - 1);
     size_t column = col < 0 ? 0 : size_t(col);
+    // The pass goes over the edited row and every row changed since the
+    // last pass before it may stop.
+    const TRowIndex stableFrom = std::max(row, lines.ChangedLast()) + 1;
+    const bool settles = toEnd && row == 0;
+    TReflowResult result;
     if (!params.WordWrap) {
-        TReflowResult result = UnwrappedPass(lines, row, column, toEnd);
+        result = UnwrappedPass(lines, row, column, toEnd, stableFrom);
         TRowIndex& firstChanged = result.FirstChanged;
         // An empty last row behind a line end holds no text: the position
         // after the final line end exists in neither mode, so caret offsets
@@ -304,20 +304,21 @@ TReflowResult ReflowRows(THELineArray& lines, TRowIndex row, TRowIndex col, bool
             if (firstChanged < 0 || firstChanged > last)
                 firstChanged = last;
         }
-        return result;
+    } else {
+        // When the edit lies in the row's first word, that word may now fit
+        // on the row above: begin there. Only a soft row above belongs to
+        // the same paragraph.
+        std::string_view text = lines[row].View();
+        auto firstBreak = std::find_if(text.begin(), text.end(), IsBreakOrLineEnd);
+        if ((firstBreak == text.end() || size_t(firstBreak - text.begin()) >= column) && row != 0 &&
+            !lines[row - 1].EndsWithLineEnd()) {
+            --row;
+            column = 0;
+        }
+        result = TWrappedPass(lines, row, column, toEnd, stableFrom, params).Run();
     }
-    // When the edit lies in the row's first word, that word may now fit on
-    // the row above: begin there.
-    std::string_view text = lines[row].View();
-    auto firstBreak = std::find_if(text.begin(), text.end(), IsBreakOrLineEnd);
-    int pending = 0;
-    // Only a soft row above belongs to the same paragraph; starting there
-    // keeps the count at 0, so the pass still stops at the paragraph's end
-    // instead of running through the rest of the document.
-    if ((firstBreak == text.end() || size_t(firstBreak - text.begin()) >= column) && row != 0 &&
-        !lines[row - 1].EndsWithLineEnd()) {
-        --row;
-        column = 0;
-    }
-    return TWrappedPass(lines, row, column, pending, toEnd, params).Run();
+    lines.ForgetChanges();
+    if (settles)
+        lines.SetSettledFor(ReflowKey(params));
+    return result;
 }

@@ -1,6 +1,7 @@
 #include "core/TextLoader.h"
 
 #include "core/DisplayColumn.h"
+#include "core/Reflow.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -444,5 +445,10 @@ TLoadResult LoadText(THELineArray& lines, TTextInput& input, const TLoadOptions&
                      const TLoadProgress& progress, TLoadFacts* facts)
 {
     TLoadFacts ignored;
-    return TLoader(lines, input, options, windowRows, progress, facts ? *facts : ignored).Run();
+    const TLoadResult result = TLoader(lines, input, options, windowRows, progress, facts ? *facts : ignored).Run();
+    // The rows read are wrapped as the options ask, and edits reflow only
+    // what they change.
+    lines.ForgetChanges();
+    lines.SetSettledFor(ReflowKey({options.WordWrap, options.WindowCols, options.TabSize}));
+    return result;
 }
