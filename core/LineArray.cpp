@@ -130,14 +130,16 @@ size_t THELineArray::BreakAt(TRowIndex index)
     return b + 1;
 }
 
-void THELineArray::PutBlocks(size_t at, const std::vector<TRow*>& rows, const std::vector<TRowIndex>& counts)
+void THELineArray::PutBlocks(size_t at, const std::vector<TRow*>& rows, const std::vector<TRowIndex>& counts,
+                             const std::vector<int64_t>* lengths)
 {
     std::vector<TBlock> added(rows.size());
     TRowIndex total = 0;
     for (size_t i = 0; i < rows.size(); ++i) {
         added[i].Rows = rows[i];
         added[i].Count = counts[i];
-        added[i].LengthKnown = false;
+        added[i].LengthKnown = lengths && (*lengths)[i] >= 0;
+        added[i].Length = lengths ? (*lengths)[i] : 0;
         total += counts[i];
     }
     Blocks.insert(Blocks.begin() + std::ptrdiff_t(at), added.begin(), added.end());
@@ -158,7 +160,8 @@ void THELineArray::MergeAround(size_t at)
             continue;
         MoveSlots(left.Rows + left.Count, right.Rows, size_t(right.Count));
         left.Count += right.Count;
-        left.LengthKnown = false;
+        left.Length += right.Length;
+        left.LengthKnown = left.LengthKnown && right.LengthKnown;
         FreeSlots(right.Rows);
         Blocks.erase(Blocks.begin() + std::ptrdiff_t(b) + 1);
         ValidStarts = std::min(ValidStarts, b + 1);
@@ -201,10 +204,12 @@ void THELineArray::Insert(TRowIndex index, TRow row)
 
 void THELineArray::Append(TRow row)
 {
-    const TRowIndex changedFirst = FirstChanged, changedLast = LastChanged;
+    const size_t ranges = Changed.size();
+    const TRowRange last = ranges ? Changed.back() : TRowRange{};
     Insert(Count, std::move(row));
-    FirstChanged = changedFirst;
-    LastChanged = changedLast;
+    Changed.resize(ranges);
+    if (ranges)
+        Changed.back() = last;
 }
 
 void THELineArray::InsertN(TRowIndex index, TRowIndex n, const TRow& row)
@@ -392,19 +397,40 @@ void THELineArray::Locate(int64_t offset, TRowIndex& row, int64_t& col) const
 
 void THELineArray::MarkChanged(TRowIndex first, TRowIndex last) noexcept
 {
-    if (FirstChanged < 0) {
-        FirstChanged = first;
-        LastChanged = last;
-        return;
+    // Ranges that touch or overlap become one; beyond a few, the closest
+    // ones are joined, which only makes a reflow look at more rows.
+    constexpr size_t MaxRanges = 16;
+    TRowRange added{first, last};
+    auto at = std::lower_bound(Changed.begin(), Changed.end(), added,
+                               [](const TRowRange& a, const TRowRange& b) { return a.First < b.First; });
+    at = Changed.insert(at, added);
+    Normalize();
+    while (Changed.size() > MaxRanges) {
+        size_t closest = 0;
+        for (size_t i = 1; i + 1 < Changed.size(); ++i)
+            if (Changed[i + 1].First - Changed[i].Last < Changed[closest + 1].First - Changed[closest].Last)
+                closest = i;
+        Changed[closest].Last = Changed[closest + 1].Last;
+        Changed.erase(Changed.begin() + std::ptrdiff_t(closest) + 1);
     }
-    FirstChanged = std::min(FirstChanged, first);
-    LastChanged = std::max(LastChanged, last);
+}
+
+void THELineArray::Normalize() noexcept
+{
+    size_t out = 0;
+    for (size_t i = 0; i < Changed.size(); ++i) {
+        if (Changed[i].Last < Changed[i].First)
+            continue;
+        if (out > 0 && Changed[i].First <= Changed[out - 1].Last + 1)
+            Changed[out - 1].Last = std::max(Changed[out - 1].Last, Changed[i].Last);
+        else
+            Changed[out++] = Changed[i];
+    }
+    Changed.resize(out);
 }
 
 void THELineArray::ShiftChanged(TRowIndex at, TRowIndex by) noexcept
 {
-    if (FirstChanged < 0)
-        return;
     auto shift = [&](TRowIndex& index) {
         if (by >= 0) {
             if (index >= at)
@@ -415,8 +441,95 @@ void THELineArray::ShiftChanged(TRowIndex at, TRowIndex by) noexcept
             index = at;
         }
     };
-    shift(FirstChanged);
-    shift(LastChanged);
+    for (TRowRange& range : Changed) {
+        shift(range.First);
+        shift(range.Last);
+    }
+    Normalize();
+}
+
+// --- detached rows ----------------------------------------------------------------
+
+THELineArray::TDetachedRows::TDetachedRows(TDetachedRows&& other) noexcept
+    : Slots(std::move(other.Slots)), Counts(std::move(other.Counts)), Lengths(std::move(other.Lengths)), Rows(other.Rows)
+{
+    other.Slots.clear();
+    other.Counts.clear();
+    other.Lengths.clear();
+    other.Rows = 0;
+}
+
+THELineArray::TDetachedRows& THELineArray::TDetachedRows::operator=(TDetachedRows&& other) noexcept
+{
+    if (this != &other) {
+        Release();
+        Slots = std::move(other.Slots);
+        Counts = std::move(other.Counts);
+        Lengths = std::move(other.Lengths);
+        Rows = other.Rows;
+        other.Slots.clear();
+        other.Counts.clear();
+        other.Lengths.clear();
+        other.Rows = 0;
+    }
+    return *this;
+}
+
+void THELineArray::TDetachedRows::Release() noexcept
+{
+    for (size_t i = 0; i < Slots.size(); ++i) {
+        DestroyRows(Slots[i], size_t(Counts[i]));
+        FreeSlots(Slots[i]);
+    }
+    Slots.clear();
+    Counts.clear();
+    Lengths.clear();
+    Rows = 0;
+}
+
+THELineArray::TDetachedRows THELineArray::Detach(TRowIndex first, TRowIndex last)
+{
+    first = std::clamp<TRowIndex>(first, 0, Count);
+    last = std::clamp<TRowIndex>(last, first, Count);
+    TDetachedRows rows;
+    if (first == last)
+        return rows;
+    const size_t from = BreakAt(first);
+    const size_t to = BreakAt(last);
+    rows.Slots.reserve(to - from);
+    rows.Counts.reserve(to - from);
+    for (size_t b = from; b < to; ++b) {
+        rows.Slots.push_back(Blocks[b].Rows);
+        rows.Counts.push_back(Blocks[b].Count);
+        rows.Lengths.push_back(Blocks[b].LengthKnown ? Blocks[b].Length : -1);
+    }
+    rows.Rows = last - first;
+    Blocks.erase(Blocks.begin() + std::ptrdiff_t(from), Blocks.begin() + std::ptrdiff_t(to));
+    Count -= rows.Rows;
+    Renumber(from);
+    ValidStarts = std::min(ValidStarts, from);
+    MergeAround(from);
+    ShiftChanged(first, -rows.Rows);
+    if (Count > 0)
+        MarkChanged(std::min(first, Count - 1), std::min(first, Count - 1));
+    return rows;
+}
+
+void THELineArray::Attach(TRowIndex index, TDetachedRows&& rows)
+{
+    if (rows.Rows == 0)
+        return;
+    index = std::clamp<TRowIndex>(index, 0, Count);
+    const size_t at = BreakAt(index);
+    PutBlocks(at, rows.Slots, rows.Counts, &rows.Lengths);
+    const size_t added = rows.Slots.size();
+    ShiftChanged(index, rows.Rows);
+    rows.Slots.clear();
+    rows.Counts.clear();
+    rows.Lengths.clear();
+    rows.Rows = 0;
+    MergeAround(at + added);
+    MergeAround(at);
 }
 
 // --- the forward cursor -------------------------------------------------------

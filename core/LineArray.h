@@ -95,12 +95,38 @@ public:
     // The text blocks rows may view (used by the loader and large inserts).
     TTextArena& Arena() noexcept { return Text; }
 
+    // Rows taken out whole, as their blocks: they can be put back at
+    // constant cost per block (an undo record keeps them).
+    class TDetachedRows {
+    public:
+        TDetachedRows() = default;
+        TDetachedRows(TDetachedRows&& other) noexcept;
+        TDetachedRows& operator=(TDetachedRows&& other) noexcept;
+        ~TDetachedRows() { Release(); }
+        TRowIndex Size() const noexcept { return Rows; }
+
+    private:
+        friend class THELineArray;
+        std::vector<TRow*> Slots;
+        std::vector<TRowIndex> Counts;
+        std::vector<int64_t> Lengths;  // of each block's text, -1 when not known
+        TRowIndex Rows = 0;
+        void Release() noexcept;
+    };
+    // Takes the rows [first, last) out; the rows behind move up.
+    TDetachedRows Detach(TRowIndex first, TRowIndex last);
+    // Puts detached rows back before index. They do not count as changed.
+    void Attach(TRowIndex index, TDetachedRows&& rows);
+
     // --- reflow bookkeeping --------------------------------------------------
-    // The rows changed since ForgetChanges, as a range (-1 when none):
-    // Edit, Insert, InsertN, Erase and the row surgery extend it.
-    TRowIndex ChangedFirst() const noexcept { return FirstChanged; }
-    TRowIndex ChangedLast() const noexcept { return LastChanged; }
-    void ForgetChanges() noexcept { FirstChanged = LastChanged = -1; }
+    // The rows changed since ForgetChanges, as sorted ranges of rows (first
+    // and last included): Edit, Insert, InsertN, Erase and the row surgery
+    // add to them.
+    struct TRowRange {
+        TRowIndex First, Last;
+    };
+    const std::vector<TRowRange>& ChangedRanges() const noexcept { return Changed; }
+    void ForgetChanges() noexcept { Changed.clear(); }
     // The wrap parameters all rows were last wrapped for (0: unknown);
     // Clear forgets them.
     uint64_t SettledFor() const noexcept { return Settled; }
@@ -186,8 +212,7 @@ private:
     mutable size_t Hint = 0;
     mutable size_t ValidStarts = 0;
     TTextArena Text;
-    TRowIndex FirstChanged = -1;
-    TRowIndex LastChanged = -1;
+    std::vector<TRowRange> Changed;
     uint64_t Settled = 0;
 
     static TRow* NewSlots();
@@ -198,7 +223,8 @@ private:
     // end).
     size_t BreakAt(TRowIndex index);
     // Puts blocks of rows in at block position at, renumbering after them.
-    void PutBlocks(size_t at, const std::vector<TRow*>& rows, const std::vector<TRowIndex>& counts);
+    void PutBlocks(size_t at, const std::vector<TRow*>& rows, const std::vector<TRowIndex>& counts,
+                   const std::vector<int64_t>* lengths = nullptr);
     // Joins small neighbouring blocks around position at.
     void MergeAround(size_t at);
     void Renumber(size_t from) noexcept;
@@ -207,4 +233,5 @@ private:
     void EnsureStarts(size_t upTo) const noexcept;
     void MarkChanged(TRowIndex first, TRowIndex last) noexcept;
     void ShiftChanged(TRowIndex at, TRowIndex by) noexcept;
+    void Normalize() noexcept;
 };

@@ -36,12 +36,22 @@ size_t PrefixReaching(std::string_view text, int64_t target, int tabSize)
     return text.size();
 }
 
+// What one pass did: its result, the first row after it that it did not
+// examine, and how many rows it added (or, below 0, removed).
+struct TPass {
+    TReflowResult Result;
+    TRowIndex Next = 0;
+    TRowIndex Added = 0;
+};
+
 // --- the unwrapped pass -------------------------------------------------------
 
-TReflowResult UnwrappedPass(THELineArray& lines, TRowIndex row, size_t col, bool toEnd, TRowIndex stableFrom)
+TPass UnwrappedPass(THELineArray& lines, TRowIndex row, size_t col, bool toEnd, TRowIndex stableFrom)
 {
-    TReflowResult result;
+    TPass pass;
+    TReflowResult& result = pass.Result;
     TRowIndex& firstChanged = result.FirstChanged;
+    const TRowIndex before = lines.Size();
     THELineArray::TCursor cursor(lines, row);
     size_t from = col;
     // Whether the characters before `from` are known to hold no line end,
@@ -58,8 +68,10 @@ TReflowResult UnwrappedPass(THELineArray& lines, TRowIndex row, size_t col, bool
             if (firstChanged < 0)
                 firstChanged = cursor.Index();
         } else if (lineEnd != None) {
-            if (!toEnd && cursor.NextIsOriginalFrom(stableFrom))
+            if (!toEnd && cursor.NextIsOriginalFrom(stableFrom)) {
+                pass.Next = cursor.Index() + 1;
                 break;
+            }
             cursor.Advance();
         } else if (cursor.HasNext()) {
             TRow::Join(current, cursor.Next());
@@ -76,7 +88,10 @@ TReflowResult UnwrappedPass(THELineArray& lines, TRowIndex row, size_t col, bool
         from = 0;
         clean = true;
     }
-    return result;
+    if (pass.Next == 0)
+        pass.Next = cursor.Size();
+    pass.Added = cursor.Size() - before;
+    return pass;
 }
 
 // --- the wrapped pass ---------------------------------------------------------
@@ -85,7 +100,8 @@ class TWrappedPass {
 public:
     TWrappedPass(THELineArray& lines, TRowIndex start, size_t col, bool toEnd, TRowIndex stableFrom,
                  const TReflowParams& params)
-        : Cursor(lines, start),
+        : Before(lines.Size()),
+          Cursor(lines, start),
           Width(std::max(1, params.WindowCols)),
           TabSize(params.TabSize),
           ToEnd(toEnd),
@@ -94,15 +110,17 @@ public:
     {
     }
 
-    TReflowResult Run()
+    TPass Run()
     {
         while (Cursor.Valid() && !Stopped && Step()) {
         }
+        TPass pass{{FirstChanged, RowsExamined}, Stopped ? Cursor.Index() : Cursor.Size(), Cursor.Size() - Before};
         Cursor.Finish();
-        return {FirstChanged, RowsExamined};
+        return pass;
     }
 
 private:
+    const TRowIndex Before;
     THELineArray::TCursor Cursor;
     const int Width;
     const int TabSize;
@@ -281,44 +299,73 @@ uint64_t ReflowKey(const TReflowParams& params)
            uint64_t(EffectiveTabSize(params.TabSize) & 0xFFFFFF);
 }
 
+namespace {
+
+// One pass from (row, column); in wrapped mode it begins one row earlier
+// when the edit lies in the row's first word, which may now fit on the row
+// above (only a soft row above belongs to the same paragraph).
+TPass RunPass(THELineArray& lines, TRowIndex row, size_t column, bool toEnd, TRowIndex stableFrom,
+              const TReflowParams& params)
+{
+    if (!params.WordWrap)
+        return UnwrappedPass(lines, row, column, toEnd, stableFrom);
+    std::string_view text = lines[row].View();
+    auto firstBreak = std::find_if(text.begin(), text.end(), IsBreakOrLineEnd);
+    if ((firstBreak == text.end() || size_t(firstBreak - text.begin()) >= column) && row != 0 &&
+        !lines[row - 1].EndsWithLineEnd()) {
+        --row;
+        column = 0;
+    }
+    return TWrappedPass(lines, row, column, toEnd, stableFrom, params).Run();
+}
+
+}  // namespace
+
 TReflowResult ReflowRows(THELineArray& lines, TRowIndex row, TRowIndex col, bool toEnd, const TReflowParams& params)
 {
     if (lines.Size() == 0)
         return {};
     row = std::clamp<TRowIndex>(row, 0, lines.Size() - 1);
-    size_t column = col < 0 ? 0 : size_t(col);
-    // The pass goes over the edited row and every row changed since the
-    // last pass before it may stop.
-    const TRowIndex stableFrom = std::max(row, lines.ChangedLast()) + 1;
-    const bool settles = toEnd && row == 0;
+    const size_t column = col < 0 ? 0 : size_t(col);
     TReflowResult result;
+    if (toEnd) {
+        result = RunPass(lines, row, column, true, 0, params).Result;
+        if (row == 0)
+            lines.SetSettledFor(ReflowKey(params));
+    } else {
+        // A pass over each run of changed rows (the edited row among them),
+        // each stopping once it is past them and the rows are stable again.
+        std::vector<THELineArray::TRowRange> ranges = lines.ChangedRanges();
+        ranges.push_back({row, row});
+        std::sort(ranges.begin(), ranges.end(), [](const auto& a, const auto& b) { return a.First < b.First; });
+        TRowIndex added = 0, next = 0;
+        const TRowIndex editRow = row;
+        for (const THELineArray::TRowRange& range : ranges) {
+            const TRowIndex last = std::min(range.Last + added, lines.Size() - 1);
+            if (last < next)
+                continue;
+            const TRowIndex start = std::clamp<TRowIndex>(std::max(range.First + added, next), 0, lines.Size() - 1);
+            const size_t from = start == editRow + added ? column : 0;
+            const TPass pass = RunPass(lines, start, from, false, last + 1, params);
+            if (pass.Result.FirstChanged >= 0 &&
+                (result.FirstChanged < 0 || pass.Result.FirstChanged < result.FirstChanged))
+                result.FirstChanged = pass.Result.FirstChanged;
+            result.RowsExamined += pass.Result.RowsExamined;
+            added += pass.Added;
+            next = pass.Next;
+        }
+    }
     if (!params.WordWrap) {
-        result = UnwrappedPass(lines, row, column, toEnd, stableFrom);
-        TRowIndex& firstChanged = result.FirstChanged;
         // An empty last row behind a line end holds no text: the position
         // after the final line end exists in neither mode, so caret offsets
         // and undo records mean the same place whatever the wrap mode.
         const TRowIndex last = lines.Size() - 1;
         if (last > 0 && lines[last].empty()) {
             lines.Erase(last);
-            if (firstChanged < 0 || firstChanged > last)
-                firstChanged = last;
+            if (result.FirstChanged < 0 || result.FirstChanged > last)
+                result.FirstChanged = last;
         }
-    } else {
-        // When the edit lies in the row's first word, that word may now fit
-        // on the row above: begin there. Only a soft row above belongs to
-        // the same paragraph.
-        std::string_view text = lines[row].View();
-        auto firstBreak = std::find_if(text.begin(), text.end(), IsBreakOrLineEnd);
-        if ((firstBreak == text.end() || size_t(firstBreak - text.begin()) >= column) && row != 0 &&
-            !lines[row - 1].EndsWithLineEnd()) {
-            --row;
-            column = 0;
-        }
-        result = TWrappedPass(lines, row, column, toEnd, stableFrom, params).Run();
     }
     lines.ForgetChanges();
-    if (settles)
-        lines.SetSettledFor(ReflowKey(params));
     return result;
 }
