@@ -66,7 +66,7 @@ void THugeEdit::RewrapAll()
         return;
     }
     const TKeptSelection kept = KeepSelection();
-    Lines.SetSettledFor(0);
+    Lines.SetSettledFor(UnsettledKey);
     Reflow(0, 0, true);
     RestoreSelection(kept);
 }

@@ -545,49 +545,30 @@ TRowIndex THELineArray::TCursor::Size() const noexcept
     return First + Written + (HasCurrent ? 1 : 0) + TRowIndex(Ahead.size()) + (Lines.Count - ReadPos);
 }
 
-void THELineArray::TCursor::TakeNext()
+void THELineArray::TCursor::FindSource(TRowIndex i) noexcept
 {
-    HasCurrent = true;
-    if (!Ahead.empty()) {
-        Current = std::move(Ahead.back());
-        Ahead.pop_back();
-    } else if (ReadPos < Lines.Count) {
-        Current = std::move(Lines.Slot(ReadPos++));
-        NextTouched = false;
-    } else {
-        HasCurrent = false;
+    const TBlock& block = Lines.Blocks[Lines.BlockOf(i)];
+    ReadRows = block.Rows;
+    ReadBegin = block.Start;
+    ReadEnd = block.Start + block.Count;
+}
+
+void THELineArray::TCursor::NewOutBlock()
+{
+    TRow* slots = NewSlots();
+    try {
+        Out.push_back(slots);
+    } catch (...) {
+        FreeSlots(slots);
+        throw;
     }
-}
-
-void THELineArray::TCursor::Output(TRow row)
-{
-    const TRowIndex at = Written % BlockRows;
-    if (at == 0)
-        Out.push_back(NewSlots());
-    new (Out.back() + at) TRow(std::move(row));
-    ++Written;
-}
-
-void THELineArray::TCursor::Advance()
-{
-    Output(std::move(Current));
-    TakeNext();
+    OutFill = 0;
 }
 
 void THELineArray::TCursor::EraseRow()
 {
     Current = TRow();
     TakeNext();
-}
-
-void THELineArray::TCursor::EraseNext()
-{
-    if (!Ahead.empty()) {
-        Ahead.pop_back();
-        return;
-    }
-    Lines.Slot(ReadPos++) = TRow();
-    NextTouched = false;
 }
 
 void THELineArray::TCursor::InsertNext(TRow row)
@@ -618,8 +599,8 @@ void THELineArray::TCursor::Finish()
     Lines.Blocks.erase(Lines.Blocks.begin() + std::ptrdiff_t(from), Lines.Blocks.begin() + std::ptrdiff_t(to));
     Lines.Count -= ReadPos - First;
     std::vector<TRowIndex> counts(Out.size(), BlockRows);
-    if (!counts.empty() && Written % BlockRows != 0)
-        counts.back() = Written % BlockRows;
+    if (!counts.empty())
+        counts.back() = OutFill;
     Lines.PutBlocks(from, Out, counts);
     Lines.MergeAround(from + Out.size());
     Lines.MergeAround(from);

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <new>
 #include <cstdint>
 #include <vector>
 
@@ -157,9 +158,9 @@ public:
             if (!Ahead.empty())
                 return Ahead.back();
             NextTouched = true;
-            return Lines.Slot(ReadPos);
+            return Source(ReadPos);
         }
-        const TRow& PeekNext() const noexcept { return Ahead.empty() ? Lines.Slot(ReadPos) : Ahead.back(); }
+        const TRow& PeekNext() noexcept { return Ahead.empty() ? Source(ReadPos) : Ahead.back(); }
         // True when the next row is a row of the array as it was before the
         // pass, untouched so far, and its index then was at least `from`.
         bool NextIsOriginalFrom(TRowIndex from) const noexcept
@@ -170,10 +171,24 @@ public:
         TRowIndex Size() const noexcept;
 
         // The current row is final; the next one becomes current.
-        void Advance();
+        void Advance()
+        {
+            Output(std::move(Current));
+            TakeNext();
+        }
+        // A final row before the current one.
+        void Emit(TRow row) { Output(std::move(row)); }
         // Drops the current row; the next one becomes current.
         void EraseRow();
-        void EraseNext();
+        void EraseNext()
+        {
+            if (!Ahead.empty()) {
+                Ahead.pop_back();
+                return;
+            }
+            Source(ReadPos++) = TRow();
+            NextTouched = false;
+        }
         // The row becomes the next row.
         void InsertNext(TRow row);
         void Finish();
@@ -190,11 +205,42 @@ public:
         bool NextTouched = false;
         // Inserted rows still to come, the next one last.
         std::vector<TRow> Ahead;
-        // The rows the pass has finished, in blocks of their own.
+        // The rows the pass has finished, in blocks of their own; the last
+        // one has OutFill rows.
         std::vector<TRow*> Out;
+        TRowIndex OutFill = BlockRows;
+        // The block rows are read from: rows [ReadBegin, ReadEnd) at ReadRows.
+        TRow* ReadRows = nullptr;
+        TRowIndex ReadBegin = 0, ReadEnd = 0;
 
-        void TakeNext();
-        void Output(TRow row);
+        TRow& Source(TRowIndex i) noexcept
+        {
+            if (i < ReadBegin || i >= ReadEnd)
+                FindSource(i);
+            return ReadRows[i - ReadBegin];
+        }
+        void FindSource(TRowIndex i) noexcept;
+        void TakeNext()
+        {
+            HasCurrent = true;
+            if (!Ahead.empty()) {
+                Current = std::move(Ahead.back());
+                Ahead.pop_back();
+            } else if (ReadPos < Lines.Count) {
+                Current = std::move(Source(ReadPos++));
+                NextTouched = false;
+            } else {
+                HasCurrent = false;
+            }
+        }
+        void Output(TRow row)
+        {
+            if (OutFill == BlockRows)
+                NewOutBlock();
+            new (Out.back() + OutFill++) TRow(std::move(row));
+            ++Written;
+        }
+        void NewOutBlock();
     };
 
 private:

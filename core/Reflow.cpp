@@ -44,6 +44,14 @@ struct TPass {
     TRowIndex Added = 0;
 };
 
+// Rows that a reflow or the loader made, none changed since, hold a line
+// end only as their last character: a pass over all of them need not look
+// for others.
+bool Trusted(const THELineArray& lines, bool toEnd)
+{
+    return toEnd && lines.SettledFor() != 0 && lines.ChangedRanges().empty();
+}
+
 // --- the unwrapped pass -------------------------------------------------------
 
 TPass UnwrappedPass(THELineArray& lines, TRowIndex row, size_t col, bool toEnd, TRowIndex stableFrom)
@@ -52,6 +60,7 @@ TPass UnwrappedPass(THELineArray& lines, TRowIndex row, size_t col, bool toEnd, 
     TReflowResult& result = pass.Result;
     TRowIndex& firstChanged = result.FirstChanged;
     const TRowIndex before = lines.Size();
+    const bool trusted = Trusted(lines, toEnd);
     THELineArray::TCursor cursor(lines, row);
     size_t from = col;
     // Whether the characters before `from` are known to hold no line end,
@@ -61,7 +70,8 @@ TPass UnwrappedPass(THELineArray& lines, TRowIndex row, size_t col, bool toEnd, 
         ++result.RowsExamined;
         TRow& current = cursor.Row();
         size_t length = current.size();
-        size_t lineEnd = FindLineEnd(current, std::min(from, length));
+        size_t lineEnd = trusted ? (length && current.back() == '\n' ? length - 1 : None)
+                                 : FindLineEnd(current, std::min(from, length));
         if (lineEnd != None && lineEnd + 1 < length) {
             cursor.InsertNext(TRow::CutTail(current, lineEnd + 1));
             cursor.Advance();
@@ -101,6 +111,7 @@ public:
     TWrappedPass(THELineArray& lines, TRowIndex start, size_t col, bool toEnd, TRowIndex stableFrom,
                  const TReflowParams& params)
         : Before(lines.Size()),
+          Trust(Trusted(lines, toEnd)),
           Cursor(lines, start),
           Width(std::max(1, params.WindowCols)),
           TabSize(params.TabSize),
@@ -121,6 +132,7 @@ public:
 
 private:
     const TRowIndex Before;
+    const bool Trust;
     THELineArray::TCursor Cursor;
     const int Width;
     const int TabSize;
@@ -158,6 +170,7 @@ private:
     }
 
     bool Step();
+    bool CutParagraph(const TRow& row);
     bool EraseEmptyRow();
     bool SplitTooWide(TRow& row, size_t lineEnd);
     bool TakeUp(TRow& row, int rowWidth);
@@ -169,6 +182,8 @@ bool TWrappedPass::Step()
     TRow& row = Cursor.Row();
     if (row.empty())
         return EraseEmptyRow();
+    if (Trust && Col == 0 && row.IsView() && row.back() == '\n' && CutParagraph(row))
+        return true;
     const size_t length = row.size();
     const size_t lineEnd = FindLineEnd(row, std::max(Col, ScanFrom));
     if (lineEnd != None && lineEnd + 1 < length) {
@@ -200,6 +215,45 @@ bool TWrappedPass::Step()
     }
     if (width < Width)
         return TakeUp(row, width);
+    MoveOn();
+    return true;
+}
+
+// A whole line without tabs, as rows view it after loading or unwrapping:
+// its rows are those that splitting it row by row gives (see
+// SplitTooWide), found without measuring it again for each of them.
+// False when the line holds a tab.
+bool TWrappedPass::CutParagraph(const TRow& row)
+{
+    const char* text = row.data();
+    const size_t length = row.size();
+    const size_t width = size_t(Width);
+    if (std::memchr(text, '\t', length))
+        return false;
+    size_t pos = 0;
+    while (length - pos > width) {
+        const size_t rest = length - pos;
+        const size_t k = std::min(width - 1, rest - 1);
+        size_t found = None;
+        for (size_t i = k + 1; i-- > 0;) {
+            if (IsWrapBreak(text[pos + i])) {
+                found = i;
+                break;
+            }
+        }
+        for (size_t i = k + 1; found == None && i < rest; ++i) {
+            if (IsWrapBreak(text[pos + i]))
+                found = i;
+        }
+        if (found == None || found + 1 >= rest)
+            break;
+        Changed();
+        Cursor.Emit(TRow::ViewOf(text + pos, found + 1));
+        ++RowsExamined;
+        pos += found + 1;
+    }
+    if (pos > 0)
+        Cursor.Row() = TRow::ViewOf(text + pos, length - pos);
     MoveOn();
     return true;
 }

@@ -25,6 +25,9 @@ TReflowResult ReflowRows(THELineArray& lines, TRowIndex row, TRowIndex col, bool
 
 // What THELineArray::SettledFor holds after a full pass with params.
 uint64_t ReflowKey(const TReflowParams& params);
+// Rows a reflow made, to be wrapped again all the same: no parameters give
+// this key.
+constexpr uint64_t UnsettledKey = 2;
 
 // Break characters of the wrapped pass (space, tab, hyphen).
 inline bool IsWrapBreak(char c) { return c == ' ' || c == '\t' || c == '-'; }

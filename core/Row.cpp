@@ -56,34 +56,7 @@ TRow& TRow::operator=(const TRow& other)
     return *this;
 }
 
-TRow& TRow::operator=(TRow&& other) noexcept
-{
-    if (this != &other) {
-        Release();
-        Bits = other.Bits;
-        other.Bits = 0;
-    }
-    return *this;
-}
-
-void TRow::Release() noexcept
-{
-    if (Bits && !IsView())
-        std::free(Heap());
-    Bits = 0;
-}
-
-TRow TRow::ViewOf(const char* text, size_t length)
-{
-    auto address = reinterpret_cast<uint64_t>(text);
-    if (length == 0)
-        return TRow();
-    if (length > MaxViewLength || address > AddressMask)
-        return TRow(std::string_view(text, length));
-    TRow row;
-    row.Bits = ViewTag | (uint64_t(length) << LengthShift) | address;
-    return row;
-}
+void TRow::FreeHeap() noexcept { std::free(Heap()); }
 
 bool TRow::Adjacent(const TRow& a, const TRow& b) noexcept
 {
@@ -239,7 +212,7 @@ TRow TRow::CutTail(TRow& row, size_t at)
     return tail;
 }
 
-void TRow::Join(TRow& a, TRow& b)
+void TRow::JoinApart(TRow& a, TRow& b)
 {
     if (b.empty())
         return;
