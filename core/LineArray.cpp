@@ -202,14 +202,21 @@ void THELineArray::Insert(TRowIndex index, TRow row)
     MarkChanged(index, index);
 }
 
-void THELineArray::Append(TRow row)
+void THELineArray::AppendBlock(TRow row)
 {
-    const size_t ranges = Changed.size();
-    const TRowRange last = ranges ? Changed.back() : TRowRange{};
-    Insert(Count, std::move(row));
-    Changed.resize(ranges);
-    if (ranges)
-        Changed.back() = last;
+    TBlock block;
+    block.Rows = NewSlots();
+    block.Start = Count;
+    block.Count = 1;
+    block.Length = int64_t(row.size());
+    try {
+        Blocks.push_back(block);
+    } catch (...) {
+        FreeSlots(block.Rows);
+        throw;
+    }
+    new (block.Rows) TRow(std::move(row));
+    ++Count;
 }
 
 void THELineArray::InsertN(TRowIndex index, TRowIndex n, const TRow& row)

@@ -46,7 +46,17 @@ public:
     void Insert(TRowIndex index, TRow row);
     void InsertN(TRowIndex index, TRowIndex n, const TRow& row);
     // Appended rows are taken as they are: they do not count as changed.
-    void Append(TRow row);
+    void Append(TRow row)
+    {
+        if (Blocks.empty() || Blocks.back().Count == BlockRows) {
+            AppendBlock(std::move(row));
+            return;
+        }
+        TBlock& block = Blocks.back();
+        block.Length += int64_t(row.size());
+        new (block.Rows + block.Count++) TRow(std::move(row));
+        ++Count;
+    }
     void Erase(TRowIndex index);
     void Erase(TRowIndex first, TRowIndex last);  // [first, last)
     // Releases every row and every text block.
@@ -261,6 +271,7 @@ private:
     std::vector<TRowRange> Changed;
     uint64_t Settled = 0;
 
+    void AppendBlock(TRow row);
     static TRow* NewSlots();
     static void FreeSlots(TRow* rows) noexcept;
     size_t BlockOf(TRowIndex i) const noexcept;

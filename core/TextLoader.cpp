@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstring>
 #include <limits>
+#include <optional>
 
 // --- input ----------------------------------------------------------------------
 
@@ -124,6 +125,11 @@ long TTextInput::Read(char* buffer, size_t n)
             return -1;
         }
     }
+}
+
+bool TTextInput::SeekTo(int64_t offset)
+{
+    return Fd >= 0 && lseek(Fd, off_t(offset), SEEK_SET) == off_t(offset);
 }
 
 // --- the wrapped reading rule -------------------------------------------------------
@@ -253,8 +259,13 @@ private:
     size_t Pending = 0;
     TRow LongLine;
     bool InLongLine = false;
+    // The file being read through a mapping, while it is.
+    TMappedFile* Mapped = nullptr;
 
     size_t Clean(char* text, size_t n);
+    std::optional<TLoadResult> ReadMapped();
+    void StoreMappedLine(const char* text, size_t length, bool checkCr);
+    void StoreText(const char* text, size_t length);
     void TakeLines(char* base, size_t length, size_t searchFrom);
     void FinishLastLine();
     void StoreLine(const char* text, size_t length);
@@ -272,6 +283,8 @@ TLoadResult TLoader::Run()
     }
     if (Input.SizeHint() > Options.MaxLength)
         return TooLarge();
+    if (const std::optional<TLoadResult> mapped = ReadMapped())
+        return *mapped;
     TLoadResult result = TLoadResult::Ok;
     while (!InputEnded && !Stopped) {
         char* base = Arena.Reserve(ReadBlock, Pending, TextBlock);
@@ -298,6 +311,116 @@ TLoadResult TLoader::Run()
     if (Lines.Size() == 0)
         Lines.Append(TRow("\n"));
     return Stopped ? TLoadResult::Abandoned : result;
+}
+
+// Reads a regular file through a mapping of it: rows view its pages. No
+// result when the file is not mapped, or only partly read so (a part that
+// cannot be read, carriage returns at its start): the rest is then read
+// from Facts.BytesRead on.
+std::optional<TLoadResult> TLoader::ReadMapped()
+{
+    const int fd = Input.FileDescriptor();
+    if (!Options.MapFile || fd < 0 || Input.SizeHint() <= 0)
+        return std::nullopt;
+    std::unique_ptr<TMappedFile> file = TMappedFile::Map(fd, size_t(Input.SizeHint()));
+    if (!file)
+        return std::nullopt;
+    Mapped = file.get();
+    const char* const text = file->Data();
+    const size_t size = file->Size();
+    // Resident a part at a time, so that the first screenful comes quickly.
+    constexpr size_t Part = size_t(4) << 20;
+    size_t lineStart = 0, end = size;
+    bool checkCr = false, complete = true;
+    for (size_t part = 0; part < end && !Stopped; part += Part) {
+        const size_t partEnd = std::min(end, part + Part);
+        if (!file->Populate(part, partEnd - part)) {
+            complete = false;
+            break;
+        }
+        if (const void* mark = std::memchr(text + part, 0x1A, partEnd - part)) {
+            end = size_t(static_cast<const char*>(mark) - text);
+            Facts.EndMarkAt = int64_t(end);
+        }
+        const size_t scanEnd = std::min(end, partEnd);
+        if (!checkCr && std::memchr(text + part, '\r', scanEnd - part)) {
+            // Carriage returns from the start: every line would be a copy.
+            if (Stored == 0 && part == 0) {
+                complete = false;
+                break;
+            }
+            checkCr = true;
+        }
+        for (size_t from = std::max(lineStart, part); !Stopped;) {
+            const void* lineFeed = std::memchr(text + from, '\n', scanEnd - from);
+            if (!lineFeed)
+                break;
+            const size_t next = size_t(static_cast<const char*>(lineFeed) - text) + 1;
+            StoreMappedLine(text + lineStart, next - lineStart, checkCr);
+            lineStart = from = next;
+        }
+    }
+    if (!complete) {
+        // What is left is read: the rows stored so far keep the mapping.
+        Facts.BytesRead = int64_t(lineStart);
+        Facts.EndMarkAt = -1;
+        if (Stored > 0)
+            Arena.Keep(std::move(file));
+        Mapped = nullptr;
+        if (Input.SeekTo(int64_t(lineStart)))
+            return std::nullopt;
+        Facts.ReadErrno = errno;
+        return TLoadResult::ReadError;
+    }
+    if (!Stopped && lineStart < end) {
+        // The last line has no line feed: it gets one, in a copy.
+        char* copy = Arena.Reserve(end - lineStart + 1);
+        size_t length = 0;
+        for (size_t i = lineStart; i < end; ++i)
+            if (text[i] != '\r')
+                copy[length++] = text[i];
+        copy[length++] = '\n';
+        Arena.Commit(length);
+        TextLength += int64_t(length);
+        if (TextLength > Options.MaxLength)
+            return TooLarge();
+        StoreText(copy, length);
+    }
+    Facts.BytesRead = int64_t(size);
+    Arena.Keep(std::move(file));
+    Mapped = nullptr;
+    if (Lines.Size() == 0)
+        Lines.Append(TRow("\n"));
+    return Stopped ? TLoadResult::Abandoned : TLoadResult::Ok;
+}
+
+void TLoader::StoreMappedLine(const char* text, size_t length, bool checkCr)
+{
+    if (checkCr && std::memchr(text, '\r', length)) {
+        char* copy = Arena.Reserve(length);
+        size_t kept = 0;
+        for (size_t i = 0; i < length; ++i)
+            if (text[i] != '\r')
+                copy[kept++] = text[i];
+        Arena.Commit(kept);
+        text = copy;
+        length = kept;
+    }
+    TextLength += int64_t(length);
+    StoreText(text, length);
+}
+
+// Stores a line that lives where it stays (the mapping or the arena).
+void TLoader::StoreText(const char* text, size_t length)
+{
+    if (Options.WordWrap || length <= TRow::MaxViewLength) {
+        StoreLine(text, length);
+        return;
+    }
+    StoreRow(TRow({text, length}));
+    // The row holds its own copy: the mapped pages under it are not needed.
+    if (Mapped && text >= Mapped->Data() && text < Mapped->Data() + Mapped->Size())
+        Mapped->Release(size_t(text - Mapped->Data()), length);
 }
 
 TLoadResult TLoader::TooLarge()
