@@ -1,0 +1,166 @@
+// Registering with the desktop's real tools: after registering, xdg-mime
+// names Vantor for text, .ini and .inf files, and handing back restores its
+// earlier answer. The user's folders are scratch folders.
+#include "app/FileTypeRegistration.h"
+#include "framework/ChildProcess.h"
+#include "framework/DesktopTool.h"
+#include "framework/ProgramFile.h"
+#include "tests/support/DesktopEntryReader.h"
+#include "tests/support/ScratchDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <map>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// $XDG_DATA_HOME and $XDG_CONFIG_HOME in a scratch folder while this lives.
+class TXdgHomes {
+public:
+    TXdgHomes() : Data(Set("XDG_DATA_HOME", "data")), Config(Set("XDG_CONFIG_HOME", "config")) {}
+    ~TXdgHomes()
+    {
+        for (const auto& [name, value] : Old)
+            value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
+    }
+    TXdgHomes(const TXdgHomes&) = delete;
+    TXdgHomes& operator=(const TXdgHomes&) = delete;
+
+    TScratchDir Dir;
+    std::map<std::string, std::optional<std::string>> Old;
+    std::string Data, Config;
+
+    std::string Write(const std::string& name, const std::string& bytes) { return Dir.Write(name, bytes); }
+    std::string Read(const std::string& name) const { return Dir.Read(name); }
+    // Every file under both homes with its bytes.
+    std::map<std::string, std::string> Files() const
+    {
+        std::map<std::string, std::string> files;
+        for (const std::string& home : {Data, Config})
+            if (fs::exists(home))
+                for (const auto& item : fs::recursive_directory_iterator(home))
+                    if (item.is_regular_file())
+                        files[item.path().string()] = Dir.Read(fs::relative(item.path(), Dir.PathOf("")).string());
+        return files;
+    }
+
+private:
+    std::string Set(const char* name, const char* folder)
+    {
+        const char* old = std::getenv(name);
+        Old[name] = old ? std::optional<std::string>(old) : std::nullopt;
+        const std::string path = Dir.PathOf(folder);
+        setenv(name, path.c_str(), 1);
+        return path;
+    }
+};
+
+std::string Ask(const std::vector<std::string>& args)
+{
+    const std::string answer = DesktopTool::Output("xdg-mime", args, 10000).value_or("");
+    return answer.substr(0, answer.find('\n'));
+}
+
+std::string DefaultFor(const std::string& type) { return Ask({"query", "default", type}); }
+
+class FileTypeRegistration : public testing::Test {
+protected:
+    std::string Program = ProgramFile();
+
+    void SetUp() override
+    {
+        for (const char* tool : {"xdg-mime", "desktop-file-validate", "update-desktop-database"})
+            if (ChildProcess::FindOnPath(tool).empty())
+                GTEST_SKIP() << tool << " is not installed (xdg-utils, desktop-file-utils)";
+    }
+};
+
+// Whether every line of before is in after, in the same order.
+bool KeepsLines(const std::string& before, const std::string& after)
+{
+    std::istringstream old(before), now(after);
+    std::string line, other;
+    while (std::getline(old, line)) {
+        do
+            if (!std::getline(now, other))
+                return false;
+        while (other != line);
+    }
+    return true;
+}
+
+TEST_F(FileTypeRegistration, OpensAndPrintsTextIniAndInfFilesUntilHandedBack)
+{
+    TXdgHomes homes;
+    const std::string oldList =
+        "# chosen by hand\n[Default Applications]\nimage/png=eog.desktop\n\n[Added Associations]\ntext/x-c=kate.desktop;\n";
+    homes.Write("config/mimeapps.list", oldList);
+    const std::string before = DefaultFor("text/plain");
+    ASSERT_NE(before, EditorDesktopId);
+
+    RegisterFileTypes(true, Program);
+
+    const std::string files[] = {homes.Write("notes.txt", "Dear Ann,\nthe minutes follow.\n"),
+                                 homes.Write("setup.ini", "[Paths]\nHome=/home/ann\n"),
+                                 homes.Write("driver.inf", "[Version]\nSignature=\"$Chicago$\"\nClass=Display\n")};
+    for (const std::string& file : files) {
+        const std::string type = Ask({"query", "filetype", file});
+        EXPECT_EQ(DefaultFor(type), EditorDesktopId) << file << " is " << type;
+    }
+    const std::string entryFile = UserEntryFile();
+    const std::optional<std::string> complaints = DesktopTool::Output("desktop-file-validate", {entryFile}, 10000);
+    EXPECT_TRUE(complaints && complaints->empty()) << complaints.value_or("(rejected)");
+    const std::string entry = homes.Read("data/applications/vantor.desktop");
+    EXPECT_EQ(SplitExec(EntryValue(entry, "Desktop Entry", "Exec").value_or("")),
+              std::optional<std::vector<std::string>>({Program, "%f"}));
+    EXPECT_EQ(SplitExec(EntryValue(entry, "Desktop Action Print", "Exec").value_or("")),
+              std::optional<std::vector<std::string>>({Program, "-p", "%f"}));
+    EXPECT_TRUE(KeepsLines(oldList, homes.Read("config/mimeapps.list"))) << homes.Read("config/mimeapps.list");
+
+    const auto registered = homes.Files();
+    RegisterFileTypes(true, Program);
+    EXPECT_EQ(homes.Files(), registered);
+
+    // The desktop's own choice applies again; Vantor stays among the
+    // programs a text file can be opened with.
+    RegisterFileTypes(false, Program);
+    EXPECT_EQ(DefaultFor("text/plain"), before);
+    EXPECT_TRUE(fs::exists(entryFile));
+}
+
+TEST_F(FileTypeRegistration, HandingBackRestoresTheUsersOwnChoice)
+{
+    TXdgHomes homes;
+    homes.Write("data/applications/other.desktop",
+                "[Desktop Entry]\nType=Application\nName=Other\nExec=cat %f\nMimeType=text/plain;\n");
+    homes.Write("config/mimeapps.list", "[Default Applications]\ntext/plain=other.desktop;\n");
+    ASSERT_EQ(DefaultFor("text/plain"), "other.desktop");
+
+    RegisterFileTypes(true, Program);
+    EXPECT_EQ(DefaultFor("text/plain"), EditorDesktopId);
+    RegisterFileTypes(false, Program);
+    EXPECT_EQ(DefaultFor("text/plain"), "other.desktop");
+}
+
+TEST_F(FileTypeRegistration, HandingBackWhatWasNeverRegisteredChangesNothing)
+{
+    TXdgHomes homes;
+    RegisterFileTypes(false, Program);
+    EXPECT_TRUE(homes.Files().empty());
+
+    const std::string list = homes.Write("config/mimeapps.list", "[Default Applications]\ntext/plain=gedit.desktop\n");
+    struct stat before {}, after {};
+    stat(list.c_str(), &before);
+    RegisterFileTypes(false, Program);
+    stat(list.c_str(), &after);
+    EXPECT_EQ(homes.Read("config/mimeapps.list"), "[Default Applications]\ntext/plain=gedit.desktop\n");
+    EXPECT_EQ(before.st_ino, after.st_ino);
+    EXPECT_EQ(before.st_mtim.tv_nsec, after.st_mtim.tv_nsec);
+}
+
+}  // namespace
