@@ -19,10 +19,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// $XDG_DATA_HOME and $XDG_CONFIG_HOME in a scratch folder while this lives.
+// $XDG_DATA_HOME and $XDG_CONFIG_HOME in a scratch folder while this lives,
+// and a system folder of entries there ahead of the machine's own, so the
+// desktop's answers do not depend on what the machine has installed.
 class TXdgHomes {
 public:
-    TXdgHomes() : Data(Set("XDG_DATA_HOME", "data")), Config(Set("XDG_CONFIG_HOME", "config")) {}
+    TXdgHomes()
+        : Data(Set("XDG_DATA_HOME", "data")), Config(Set("XDG_CONFIG_HOME", "config")),
+          System(Set("XDG_DATA_DIRS", "system", ":/usr/local/share:/usr/share"))
+    {
+    }
     ~TXdgHomes()
     {
         for (const auto& [name, value] : Old)
@@ -33,7 +39,7 @@ public:
 
     TScratchDir Dir;
     std::map<std::string, std::optional<std::string>> Old;
-    std::string Data, Config;
+    std::string Data, Config, System;
 
     std::string Write(const std::string& name, const std::string& bytes) { return Dir.Write(name, bytes); }
     std::string Read(const std::string& name) const { return Dir.Read(name); }
@@ -50,12 +56,12 @@ public:
     }
 
 private:
-    std::string Set(const char* name, const char* folder)
+    std::string Set(const char* name, const char* folder, const std::string& after = "")
     {
         const char* old = std::getenv(name);
         Old[name] = old ? std::optional<std::string>(old) : std::nullopt;
         const std::string path = Dir.PathOf(folder);
-        setenv(name, path.c_str(), 1);
+        setenv(name, (path + after).c_str(), 1);
         return path;
     }
 };
@@ -67,6 +73,14 @@ std::string Ask(const std::vector<std::string>& args)
 }
 
 std::string DefaultFor(const std::string& type) { return Ask({"query", "default", type}); }
+
+// An installed program that opens text files: the desktop's own choice.
+void InstallSystemEditor(TXdgHomes& homes)
+{
+    homes.Write("system/applications/plain.desktop",
+                "[Desktop Entry]\nType=Application\nName=Plain\nExec=cat %f\nMimeType=text/plain;\n");
+    DesktopTool::Run("update-desktop-database", {homes.System + "/applications"}, 10000);
+}
 
 class FileTypeRegistration : public testing::Test {
 protected:
@@ -100,8 +114,8 @@ TEST_F(FileTypeRegistration, OpensAndPrintsTextIniAndInfFilesUntilHandedBack)
     const std::string oldList =
         "# chosen by hand\n[Default Applications]\nimage/png=eog.desktop\n\n[Added Associations]\ntext/x-c=kate.desktop;\n";
     homes.Write("config/mimeapps.list", oldList);
-    const std::string before = DefaultFor("text/plain");
-    ASSERT_NE(before, EditorDesktopId);
+    InstallSystemEditor(homes);
+    ASSERT_EQ(DefaultFor("text/plain"), "plain.desktop");
 
     RegisterFileTypes(true, Program);
 
@@ -129,7 +143,7 @@ TEST_F(FileTypeRegistration, OpensAndPrintsTextIniAndInfFilesUntilHandedBack)
     // The desktop's own choice applies again; Vantor stays among the
     // programs a text file can be opened with.
     RegisterFileTypes(false, Program);
-    EXPECT_EQ(DefaultFor("text/plain"), before);
+    EXPECT_EQ(DefaultFor("text/plain"), "plain.desktop");
     EXPECT_TRUE(fs::exists(entryFile));
 }
 
