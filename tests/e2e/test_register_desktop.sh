@@ -29,11 +29,7 @@ desktop-file-validate "$entry" || fail "the entry is not valid: $(cat "$entry")"
 
 printf 'hello\n' >"$WORK/a note.txt"
 gio launch "$entry" "$WORK/a note.txt" >"$WORK/launch.log" 2>&1 || fail "gio could not launch the entry: $(cat "$WORK/launch.log")"
-window=""
-for _ in $(seq 100); do
-  window=$(xdotool search --name '^a note\.txt - Vantor$' 2>/dev/null | head -1) && [ -n "$window" ] && break
-  sleep 0.1
-done
+window=$(find_window '^a note\.txt - Vantor$')
 [ -n "$window" ] || fail "the launched program shows no window for the file"
 APP_PID=$(xdotool getwindowpid "$window")
 [ "$(readlink "/proc/$APP_PID/exe")" = "$odd/vantor" ] || fail "the launcher started $(readlink "/proc/$APP_PID/exe")"
