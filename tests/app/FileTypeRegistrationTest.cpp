@@ -178,3 +178,18 @@ TEST_F(FileTypeRegistration, HandingBackWhatWasNeverRegisteredChangesNothing)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(EditorIcon, IsTheLargestIconBesideTheProgramOrTheThemeName)
+{
+    TScratchDir dir;
+    const std::string icon = "hicolor/256x256/apps/vantor.png";
+    const std::string installed = dir.Write("usr/share/icons/" + icon, "png");
+    const std::string built = dir.Write("build/icons/" + icon, "png");
+    EXPECT_EQ(EditorIcon(dir.PathOf("usr/bin/vantor")), installed);
+    EXPECT_EQ(EditorIcon(dir.PathOf("build/vantor")), built);
+    EXPECT_EQ(EditorIcon(dir.PathOf("elsewhere/vantor")), "vantor");
+}
+
+}  // namespace
