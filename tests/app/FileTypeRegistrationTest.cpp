@@ -5,6 +5,7 @@
 #include "framework/ChildProcess.h"
 #include "framework/DesktopTool.h"
 #include "framework/ProgramFile.h"
+#include "tests/app/StandIn.h"
 #include "tests/support/DesktopEntryReader.h"
 #include "tests/support/ScratchDir.h"
 
@@ -13,7 +14,6 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <map>
 
 namespace {
 
@@ -22,48 +22,14 @@ namespace fs = std::filesystem;
 // $XDG_DATA_HOME and $XDG_CONFIG_HOME in a scratch folder while this lives,
 // and a system folder of entries there ahead of the machine's own, so the
 // desktop's answers do not depend on what the machine has installed.
-class TXdgHomes {
-public:
-    TXdgHomes()
-        : Data(Set("XDG_DATA_HOME", "data")), Config(Set("XDG_CONFIG_HOME", "config")),
-          System(Set("XDG_DATA_DIRS", "system", ":/usr/local/share:/usr/share"))
-    {
-    }
-    ~TXdgHomes()
-    {
-        for (const auto& [name, value] : Old)
-            value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
-    }
-    TXdgHomes(const TXdgHomes&) = delete;
-    TXdgHomes& operator=(const TXdgHomes&) = delete;
-
+struct TXdgHomes {
     TScratchDir Dir;
-    std::map<std::string, std::optional<std::string>> Old;
-    std::string Data, Config, System;
+    TEnvSetting Data{"XDG_DATA_HOME", Dir.PathOf("data")};
+    TEnvSetting Config{"XDG_CONFIG_HOME", Dir.PathOf("config")};
+    TEnvSetting System{"XDG_DATA_DIRS", Dir.PathOf("system") + ":/usr/local/share:/usr/share"};
 
     std::string Write(const std::string& name, const std::string& bytes) { return Dir.Write(name, bytes); }
     std::string Read(const std::string& name) const { return Dir.Read(name); }
-    // Every file under both homes with its bytes.
-    std::map<std::string, std::string> Files() const
-    {
-        std::map<std::string, std::string> files;
-        for (const std::string& home : {Data, Config})
-            if (fs::exists(home))
-                for (const auto& item : fs::recursive_directory_iterator(home))
-                    if (item.is_regular_file())
-                        files[item.path().string()] = Dir.Read(fs::relative(item.path(), Dir.PathOf("")).string());
-        return files;
-    }
-
-private:
-    std::string Set(const char* name, const char* folder, const std::string& after = "")
-    {
-        const char* old = std::getenv(name);
-        Old[name] = old ? std::optional<std::string>(old) : std::nullopt;
-        const std::string path = Dir.PathOf(folder);
-        setenv(name, (path + after).c_str(), 1);
-        return path;
-    }
 };
 
 std::string Ask(const std::vector<std::string>& args)
@@ -79,7 +45,7 @@ void InstallSystemEditor(TXdgHomes& homes)
 {
     homes.Write("system/applications/plain.desktop",
                 "[Desktop Entry]\nType=Application\nName=Plain\nExec=cat %f\nMimeType=text/plain;\n");
-    DesktopTool::Run("update-desktop-database", {homes.System + "/applications"}, 10000);
+    DesktopTool::Run("update-desktop-database", {homes.Dir.PathOf("system/applications")}, 10000);
 }
 
 class FileTypeRegistration : public testing::Test {
@@ -119,10 +85,10 @@ TEST_F(FileTypeRegistration, OpensAndPrintsTextIniAndInfFilesUntilHandedBack)
 
     RegisterFileTypes(true, Program);
 
-    const std::string files[] = {homes.Write("notes.txt", "Dear Ann,\nthe minutes follow.\n"),
+    const std::string samples[] = {homes.Write("notes.txt", "Dear Ann,\nthe minutes follow.\n"),
                                  homes.Write("setup.ini", "[Paths]\nHome=/home/ann\n"),
                                  homes.Write("driver.inf", "[Version]\nSignature=\"$Chicago$\"\nClass=Display\n")};
-    for (const std::string& file : files) {
+    for (const std::string& file : samples) {
         const std::string type = Ask({"query", "filetype", file});
         EXPECT_EQ(DefaultFor(type), EditorDesktopId) << file << " is " << type;
     }
@@ -136,9 +102,14 @@ TEST_F(FileTypeRegistration, OpensAndPrintsTextIniAndInfFilesUntilHandedBack)
               std::optional<std::vector<std::string>>({Program, "-p", "%f"}));
     EXPECT_TRUE(KeepsLines(oldList, homes.Read("config/mimeapps.list"))) << homes.Read("config/mimeapps.list");
 
-    const auto registered = homes.Files();
+    const std::string files[] = {"data/applications/vantor.desktop", "data/applications/mimeinfo.cache",
+                                 "config/mimeapps.list"};
+    std::vector<std::string> registered;
+    for (const std::string& name : files)
+        registered.push_back(homes.Read(name));
     RegisterFileTypes(true, Program);
-    EXPECT_EQ(homes.Files(), registered);
+    for (size_t i = 0; i < registered.size(); ++i)
+        EXPECT_EQ(homes.Read(files[i]), registered[i]) << files[i];
 
     // The desktop's own choice applies again; Vantor stays among the
     // programs a text file can be opened with.
@@ -165,7 +136,7 @@ TEST_F(FileTypeRegistration, HandingBackWhatWasNeverRegisteredChangesNothing)
 {
     TXdgHomes homes;
     RegisterFileTypes(false, Program);
-    EXPECT_TRUE(homes.Files().empty());
+    EXPECT_FALSE(fs::exists(homes.Dir.PathOf("data")) || fs::exists(homes.Dir.PathOf("config")));
 
     const std::string list = homes.Write("config/mimeapps.list", "[Default Applications]\ntext/plain=gedit.desktop\n");
     struct stat before {}, after {};

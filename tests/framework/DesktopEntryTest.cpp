@@ -53,13 +53,6 @@ TEST(DesktopEntry, EveryProgramPathReadsBackFromExecAndTryExec)
     }
 }
 
-TEST(DesktopEntry, PlainArgumentsStayUnquotedAndEmptyOnesAreKept)
-{
-    EXPECT_EQ(ExecLine({{"vantor", "-p"}, "%f"}), "vantor -p %f");
-    EXPECT_EQ(ExecLine({{"/usr/bin/vantor", ""}, ""}), "/usr/bin/vantor \"\"");
-    EXPECT_EQ(ExecLine({{"/a b/c\"d"}, "%f"}), "\"/a b/c\\\"d\" %f");
-}
-
 TEST(DesktopEntry, TheDesktopsValidatorAcceptsEveryEntry)
 {
     if (ChildProcess::FindOnPath("desktop-file-validate").empty())
