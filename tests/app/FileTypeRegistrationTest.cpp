@@ -118,20 +118,6 @@ TEST_F(FileTypeRegistration, OpensAndPrintsTextIniAndInfFilesUntilHandedBack)
     EXPECT_TRUE(fs::exists(entryFile));
 }
 
-TEST_F(FileTypeRegistration, HandingBackRestoresTheUsersOwnChoice)
-{
-    TXdgHomes homes;
-    homes.Write("data/applications/other.desktop",
-                "[Desktop Entry]\nType=Application\nName=Other\nExec=cat %f\nMimeType=text/plain;\n");
-    homes.Write("config/mimeapps.list", "[Default Applications]\ntext/plain=other.desktop;\n");
-    ASSERT_EQ(DefaultFor("text/plain"), "other.desktop");
-
-    RegisterFileTypes(true, Program);
-    EXPECT_EQ(DefaultFor("text/plain"), EditorDesktopId);
-    RegisterFileTypes(false, Program);
-    EXPECT_EQ(DefaultFor("text/plain"), "other.desktop");
-}
-
 TEST_F(FileTypeRegistration, HandingBackWhatWasNeverRegisteredChangesNothing)
 {
     TXdgHomes homes;
@@ -147,10 +133,6 @@ TEST_F(FileTypeRegistration, HandingBackWhatWasNeverRegisteredChangesNothing)
     EXPECT_EQ(before.st_ino, after.st_ino);
     EXPECT_EQ(before.st_mtim.tv_nsec, after.st_mtim.tv_nsec);
 }
-
-}  // namespace
-
-namespace {
 
 TEST(EditorIcon, IsTheLargestIconBesideTheProgramOrTheThemeName)
 {
