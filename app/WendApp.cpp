@@ -2,12 +2,14 @@
 #include "search/HugeEditSearch.h"
 
 #include "view/CommandIds.h"
+#include "app/FileTypeRegistration.h"
 #include "app/MainBars.h"
 #include "app/SDIDecFrame.h"
 #include "app/ShowState.h"
 #include "app/StartRequest.h"
 #include "app/StatusPaneText.h"
 #include "core/HugeEdit.h"
+#include "framework/ProgramFile.h"
 #include "resources/AppIcon.h"
 #include "resources/MainAccelerators.h"
 #include "resources/MainMenu.h"
@@ -96,12 +98,7 @@ void TWendApp::SetPrinterMargins()
     // printing exists.
 }
 
-void TWendApp::RegisterEditor(bool install)
-{
-    // File-type registration comes later; the command line already stops
-    // here as it will then.
-    (void)install;
-}
+void TWendApp::RegisterEditor(bool install) { RegisterFileTypes(install, ProgramFile()); }
 
 void TWendApp::PrintDocument()
 {

@@ -50,9 +50,11 @@ public:
     TIniInfo Settings;
 
 protected:
-    // Registration and printing come later; these stubs keep the command
-    // line's consequences in place.
+    // Makes Vantor the desktop's program for text files (install), or hands
+    // that role back.
     virtual void RegisterEditor(bool install);
+    // Printing comes later; this stub keeps the command line's consequences
+    // in place.
     virtual void PrintDocument();
 
 private:

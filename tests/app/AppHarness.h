@@ -12,7 +12,8 @@
 #include <string>
 #include <vector>
 
-// Registration and printing come later; here they only count their calls.
+// Registration and printing only count their calls here: the command
+// line is under test, not what they do.
 class TRecordingApp : public TWendApp {
 public:
     using TWendApp::TWendApp;

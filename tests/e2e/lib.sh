@@ -71,6 +71,18 @@ wait_for() {
 
 window_exists() { xdotool search --name "$1" >/dev/null 2>&1; }
 
+# find_window REGEX: waits for a window whose name matches, shown by a
+# process other than the program (a viewer, a launched copy), and prints its
+# id; prints nothing when none shows.
+find_window() {
+  local id=""
+  for _ in $(seq 100); do
+    id=$(xdotool search --name "$1" 2>/dev/null | head -1) && [ -n "$id" ] && break
+    sleep 0.1
+  done
+  printf '%s' "$id"
+}
+
 window_name() { xdotool getwindowfocus getwindowname 2>/dev/null || true; }
 
 keys() { xdotool key --delay 40 "$@"; sleep 0.2; }
