@@ -10,6 +10,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xdotool x11-utils imagemagick poppler-utils xclip
   openbox wmctrl xdg-utils
+  cups-daemon cups-client cups-filters-core-drivers
 )
 
 missing=()

@@ -10,12 +10,15 @@
 
 namespace {
 
-std::string Text(int paragraphs)
+// Tabs and vertical tabs too: the loader breaks rows at a vertical tab,
+// a rewrap does not, so rows rewrapped and back differ from the loader's.
+std::string Paragraphs(int paragraphs)
 {
     std::string text;
     for (int p = 0; p < paragraphs; ++p) {
         for (int w = 0; w < 30; ++w)
-            text += std::string(size_t(1 + (p + w) % 9), char('a' + w % 26)) + (w == 29 ? "\n" : w % 7 == 6 ? "\t" : " ");
+            text += std::string(size_t(1 + (p + w) % 9), char('a' + w % 26)) +
+                    (w == 29 ? "\n" : w % 7 == 6 ? "\t" : w % 11 == 10 ? "\v" : " ");
     }
     return text;
 }
@@ -29,7 +32,7 @@ TEST_F(TPrintWhileLoadingTest, PrintsTheRowsReadSoFarAndLeavesTheLoadersRowsAsCu
     SizeInCells(60, 10);
     Edit->SetWordWrap(true);
     PageOf(80, 50);
-    const std::string text = Text(600);
+    const std::string text = Paragraphs(600);
 
     // The file arrives in pieces; after the first the user chooses Print.
     size_t at = 0;
@@ -67,7 +70,8 @@ TEST_F(TPrintWhileLoadingTest, PrintsTheRowsReadSoFarAndLeavesTheLoadersRowsAsCu
     expected.erase(std::remove(expected.begin(), expected.end(), '\n'), expected.end());
     EXPECT_EQ(printedText, expected);
     EXPECT_GT(widest, 60);
-    EXPECT_LE(widest, 80);
+    // A row that takes up a tab may end past the width by less than a stop.
+    EXPECT_LE(widest, 80 + Edit->TabSize);
 
     // The load went on as if nothing had been printed.
     const std::vector<std::string> loadedWhilePrinting = Rows();

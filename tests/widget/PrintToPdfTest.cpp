@@ -16,7 +16,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <map>
 #include <sstream>
 
 namespace {
@@ -32,7 +34,7 @@ void AcceptNextDialog()
     });
 }
 
-std::string Run(const std::string& command)
+std::string Output(const std::string& command)
 {
     std::string output;
     if (FILE* pipe = popen(command.c_str(), "r")) {
@@ -48,7 +50,7 @@ std::string Run(const std::string& command)
 std::vector<std::vector<std::string>> PdfPages(const std::string& path)
 {
     std::vector<std::vector<std::string>> pages(1);
-    std::istringstream text(Run("pdftotext -layout '" + path + "' - 2>/dev/null"));
+    std::istringstream text(Output("pdftotext -layout '" + path + "' - 2>/dev/null"));
     for (std::string line; std::getline(text, line);) {
         for (size_t feed; (feed = line.find('\f')) != std::string::npos; line.erase(0, feed + 1))
             pages.emplace_back();
@@ -60,6 +62,24 @@ std::vector<std::vector<std::string>> PdfPages(const std::string& path)
     return pages;
 }
 
+// Where the words of the first page's rows start, by pdftotext's boxes:
+// row tops (in points) to the words' left edges, in order across.
+std::map<double, std::vector<std::pair<std::string, double>>> WordStarts(const std::string& path)
+{
+    std::map<double, std::vector<std::pair<std::string, double>>> rows;
+    std::istringstream boxes(Output("pdftotext -bbox -f 1 -l 1 '" + path + "' - 2>/dev/null"));
+    for (std::string line; std::getline(boxes, line);) {
+        const size_t x = line.find("xMin=\""), y = line.find("yMin=\""), open = line.find('>'),
+                     close = line.find("</word>");
+        if (x != std::string::npos && y != std::string::npos && close != std::string::npos)
+            rows[std::stod(line.substr(y + 6))].emplace_back(line.substr(open + 1, close - open - 1),
+                                                             std::stod(line.substr(x + 6)));
+    }
+    for (auto& [top, words] : rows)
+        std::sort(words.begin(), words.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
+    return rows;
+}
+
 class PrintOnQt : public ::testing::Test {
 protected:
     TScratchDir Dir;
@@ -68,7 +88,7 @@ protected:
 
     void SetUp() override
     {
-        if (Run("command -v pdftotext").empty())
+        if (Output("command -v pdftotext").empty())
             GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
         ShowWindow(Editor, 400, 300);
         QPrinter& device = QtTestAccess::Printer(Printer);
@@ -106,10 +126,21 @@ TEST_F(PrintOnQt, APdfFileHoldsEveryPageRowsPerPageAndTheTabColumns)
         ASSERT_EQ(int(printed[p].size()), rows) << "page " << p + 1;
         EXPECT_EQ(printed[p].back(), "row " + std::to_string(first + rows - 1));
     }
-    // Tabs stop every 4 characters from the margin.
-    EXPECT_EQ(printed[0][0], "t   x");
-    EXPECT_EQ(printed[0][1], "tt  x");
-    EXPECT_EQ(printed[0][2], "ttttt   x");
+    // Tabs stop every 4 characters from the margin: x stands 4 characters
+    // in after "t" and "tt", 8 after "ttttt".
+    std::vector<std::vector<std::pair<std::string, double>>> rows;
+    for (const auto& [top, words] : WordStarts(Dir.PathOf("out.pdf")))
+        rows.push_back(words);
+    ASSERT_GE(rows.size(), 3u);
+    for (size_t r = 0; r < 3; ++r)
+        ASSERT_EQ(rows[r].size(), 2u) << r;
+    const double margin = rows[0][0].second, stop = rows[0][1].second - margin;
+    EXPECT_EQ(rows[0][1].first, "x");
+    EXPECT_NEAR(stop, 4 * 72.0 * printout.CharWidth / QtTestAccess::Printer(Printer).resolution(), 0.01);
+    EXPECT_NEAR(rows[1][1].second - margin, stop, 0.01);
+    EXPECT_NEAR(rows[2][1].second - margin, 2 * stop, 0.01);
+    // The half-inch margin, 36 points from the paper's edge at least.
+    EXPECT_GE(margin, 36.0 - 0.01);
 }
 
 TEST_F(PrintOnQt, PageSetUpShowsAndReturnsTheMarginsInItsOwnUnits)
