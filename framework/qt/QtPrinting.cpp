@@ -119,7 +119,8 @@ public:
         dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
         dialog.setMinMax(data.MinPage, data.MaxPage);
-        Printer.setPrintRange(QPrinter::AllPages);
+        dialog.setFromTo(data.MinPage, data.MaxPage);
+        dialog.setPrintRange(QAbstractPrintDialog::AllPages);
         if (dialog.exec() != QDialog::Accepted)
             return false;
         data.AllPages = Printer.printRange() != QPrinter::PageRange;
