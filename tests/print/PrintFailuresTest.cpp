@@ -10,7 +10,7 @@ using TPrintFailuresTest = TPrintFixture;
 namespace {
 
 // What PrintDocument does with what a job throws.
-std::string PrintCatching(TPrintFixture& fixture, const std::function<bool()>& print)
+std::string PrintCatching(const std::function<bool()>& print)
 {
     try {
         print();
@@ -50,7 +50,7 @@ TEST_P(TNoRoomTest, StopsWithAReasonAndRestoresTheWidth)
         c.Spoil(Printing(), Printer, Desktop);
     }
 
-    const std::string error = PrintCatching(*this, [&] { return Print(); });
+    const std::string error = PrintCatching([&] { return Print(); });
     EXPECT_NE(error.find(c.Says), std::string::npos) << error;
     EXPECT_TRUE(Printing().Jobs.empty() || !Printing().Jobs[0].Finished);
     EXPECT_EQ(Printing().PrintDialogs.size(), c.AfterDialog ? 1u : 0u);
