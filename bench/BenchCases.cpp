@@ -222,6 +222,8 @@ int RunBenchCase(const std::string& kind, const std::string& file, const std::st
         MeasureReplaceAll(edit);
     else if (kind == "clear")
         MeasureClearUndo(edit, scratchDir, runs);
+    else if (kind == "print")
+        MeasurePrint(edit, scratchDir);
     else if (kind == "write")
         MeasureWrite(edit, scratchDir, runs);
     else if (kind == "keys-off" || kind == "keys-on")

@@ -25,3 +25,5 @@ int RunIdleCase(const std::string& file, const std::string& scratchDir);
 int RunKeystrokeCase(TBenchEditor& edit, bool wrapped, int runs);
 int RunPasteCase(TBenchEditor& edit, int runs);
 int RunLongLineCase(TBenchEditor& edit, int runs, int64_t baseline);
+// print: pages 1 to 3 of the file, word wrap on, into a PDF file.
+void MeasurePrint(TBenchEditor& edit, const std::string& scratchDir);

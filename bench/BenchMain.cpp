@@ -210,6 +210,7 @@ int main(int argc, char** argv)
     const TResults wrapSmall = RunChildren("wrap", paragraphsSmall, dir, runs);
     const TResults clipboard = RunChildren("clipboard", lfSmall, dir, 1);
     const TResults idle = RunChildren("idle", lfLarge, dir, 1);
+    const TResults print = RunChildren("print", paragraphs, dir, 1);
     const TResults replace = RunChildren("replace", marked, dir, 1);
 
     const std::string size = quick ? "4 MiB" : "1 GiB";
@@ -327,6 +328,14 @@ int main(int argc, char** argv)
             Get(clipboard, "paste_same").Min == 1);
     const TStats paint = Get(full, "paint_ms");
     Row("Paint of one screenful (200 paints)", Fmt(paint, "ms", 3), "< 1 ms", Known(paint) && paint.Median < 1);
+    const TStats printDialog = Get(print, "print_dialog_s");
+    Row("Print pages 1-3, wrapped paragraphs " + size + ": dialog / 3 pages / restore",
+        Fmt(printDialog, "s") + " / " + Fmt(Get(print, "print_send_s"), "s") + " / " +
+            Fmt(Get(print, "print_restore_s"), "s"),
+        "< 3 s / (3 pages)",
+        Get(print, "print_ok").Min == 1 && Known(printDialog) && printDialog.Median < 3 &&
+            Get(print, "print_pages").Median == 3 &&
+            Get(print, "print_restore_rows").Median < 2 * Get(print, "print_rows").Median);
     Row("loader progress step, nothing waiting", Fmt(Get(full, "progress_step_us"), "us", 3), "(cheap)", true);
     const TStats idlePass = Get(idle, "idle_pass_us");
     Row("idle pass after a keystroke: 13 buttons, 2 panes", Fmt(idlePass, "us", 1), "< 1000 us",

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+class TPrinter;
+
 class TLayerUnderTest {
 public:
     TLayerUnderTest();
@@ -40,6 +42,14 @@ public:
     };
     // The last pop-up menu as it was shown.
     TShownMenu LastPopupMenu() const;
+
+    // The printer object prints into a file of the test's own (a PDF file
+    // on Qt, the recorder headless).
+    void PrintIntoScratch(TPrinter& printer);
+    // The user answers the next print dialog: Print (all pages) or Cancel.
+    void AnswerNextPrintDialog(bool print);
+    // The pages of the last job that was sent to the end; 0 when none was.
+    int PrintedPages() const;
 
 private:
     struct TImpl;

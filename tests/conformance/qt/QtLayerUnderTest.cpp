@@ -3,9 +3,15 @@
 #include "tests/conformance/LayerUnderTest.h"
 
 #include "framework/Platform.h"
+#include "framework/qt/QtTestAccess.h"
+#include "tests/support/ScratchDir.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
 #include <QImage>
 #include <QMenu>
 #include <QMimeData>
@@ -30,6 +36,7 @@ TLayerUnderTest::TShownMenu Describe(const QMenu& menu)
 
 struct TLayerUnderTest::TImpl {
     TShownMenu Last;
+    TScratchDir Scratch;
 
     // Waits for the menu to open, then records it and answers.
     void Answer(unsigned id, int triesLeft)
@@ -67,3 +74,28 @@ void TLayerUnderTest::AnswerNextPopupMenu(unsigned id)
 }
 
 TLayerUnderTest::TShownMenu TLayerUnderTest::LastPopupMenu() const { return Impl->Last; }
+
+void TLayerUnderTest::PrintIntoScratch(TPrinter& printer)
+{
+    QPrinter& device = QtTestAccess::Printer(printer);
+    device.setOutputFormat(QPrinter::PdfFormat);
+    device.setOutputFileName(QString::fromStdString(Impl->Scratch.PathOf("printed.pdf")));
+}
+
+void TLayerUnderTest::AnswerNextPrintDialog(bool print)
+{
+    QTimer::singleShot(0, [print] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            print ? dialog->accept() : dialog->reject();
+    });
+}
+
+// The page objects of the PDF file the toolkit wrote.
+int TLayerUnderTest::PrintedPages() const
+{
+    QFile file(QString::fromStdString(Impl->Scratch.PathOf("printed.pdf")));
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const QString pdf = QString::fromLatin1(file.readAll());
+    return int(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+}
