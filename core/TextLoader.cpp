@@ -13,6 +13,10 @@
 #include <limits>
 #include <optional>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 // --- input ----------------------------------------------------------------------
 
 namespace {
@@ -215,6 +219,46 @@ void CutLineForReading(std::string_view line, int windowCols, int tabSize,
 
 namespace {
 
+// Calls each(offset) for every line feed in text[from, to), in order, up to
+// the first Ctrl-Z, or carriage return if crToo, and returns where that is
+// (to if none); stops early when each returns false. Sixty-four bytes are
+// compared at a time, in one pass: a call per line to memchr, or a pass per
+// character looked for, costs more than the search on lines of usual length.
+template <class TEach>
+size_t ScanLineFeeds(const char* text, size_t from, size_t to, bool crToo, TEach&& each)
+{
+#ifdef __SSE2__
+    const __m128i lineFeed = _mm_set1_epi8('\n'), endMark = _mm_set1_epi8(0x1A);
+    const __m128i carriageReturn = _mm_set1_epi8(crToo ? '\r' : 0x1A);
+    auto masks = [&](size_t at, int shift, uint64_t& lineFeeds, uint64_t& specials) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at));
+        lineFeeds |= uint64_t(uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, lineFeed)))) << shift;
+        const __m128i special = _mm_or_si128(_mm_cmpeq_epi8(bytes, endMark), _mm_cmpeq_epi8(bytes, carriageReturn));
+        specials |= uint64_t(uint32_t(_mm_movemask_epi8(special))) << shift;
+    };
+    for (; from + 64 <= to; from += 64) {
+        uint64_t lineFeeds = 0, specials = 0;
+        for (int shift = 0; shift < 64; shift += 16)
+            masks(from + size_t(shift), shift, lineFeeds, specials);
+        if (specials)
+            lineFeeds &= (specials & -specials) - 1;  // those before the first special
+        for (; lineFeeds; lineFeeds &= lineFeeds - 1)
+            if (!each(from + size_t(__builtin_ctzll(lineFeeds))))
+                return to;
+        if (specials)
+            return from + size_t(__builtin_ctzll(specials));
+    }
+#endif
+    for (; from < to; ++from) {
+        const char c = text[from];
+        if (c == 0x1A || (crToo && c == '\r'))
+            return from;
+        if (c == '\n' && !each(from))
+            return to;
+    }
+    return to;
+}
+
 class TLoader {
 public:
     TLoader(THELineArray& lines, TTextInput& input, const TLoadOptions& options, int windowRows,
@@ -329,7 +373,7 @@ std::optional<TLoadResult> TLoader::ReadMapped()
     const char* const text = file->Data();
     const size_t size = file->Size();
     // Resident a part at a time, so that the first screenful comes quickly.
-    constexpr size_t Part = size_t(4) << 20;
+    const size_t Part = std::max<size_t>(1, Options.ReadBlockSize);
     size_t lineStart = 0, end = size;
     bool checkCr = false, complete = true;
     for (size_t part = 0; part < end && !Stopped; part += Part) {
@@ -338,27 +382,30 @@ std::optional<TLoadResult> TLoader::ReadMapped()
             complete = false;
             break;
         }
-        if (const void* mark = std::memchr(text + part, 0x1A, partEnd - part)) {
-            end = size_t(static_cast<const char*>(mark) - text);
-            Facts.EndMarkAt = int64_t(end);
-        }
-        const size_t scanEnd = std::min(end, partEnd);
-        if (!checkCr && std::memchr(text + part, '\r', scanEnd - part)) {
-            // Carriage returns from the start: every line would be a copy.
-            if (Stored == 0 && part == 0) {
+        auto store = [&](size_t lineFeed) {
+            StoreMappedLine(text + lineStart, lineFeed + 1 - lineStart, checkCr);
+            lineStart = lineFeed + 1;
+            return !Stopped;
+        };
+        for (size_t from = std::max(lineStart, part); from < partEnd && !Stopped;) {
+            const size_t special = ScanLineFeeds(text, from, partEnd, !checkCr, store);
+            if (special == partEnd)
+                break;
+            if (text[special] == 0x1A) {
+                end = special;
+                Facts.EndMarkAt = int64_t(end);
+                break;
+            }
+            // Carriage returns near the start: every line would be a copy.
+            if (part == 0) {
                 complete = false;
                 break;
             }
             checkCr = true;
+            from = special + 1;
         }
-        for (size_t from = std::max(lineStart, part); !Stopped;) {
-            const void* lineFeed = std::memchr(text + from, '\n', scanEnd - from);
-            if (!lineFeed)
-                break;
-            const size_t next = size_t(static_cast<const char*>(lineFeed) - text) + 1;
-            StoreMappedLine(text + lineStart, next - lineStart, checkCr);
-            lineStart = from = next;
-        }
+        if (!complete)
+            break;
     }
     if (!complete) {
         // What is left is read: the rows stored so far keep the mapping.

@@ -325,7 +325,7 @@ TEST(TextLoaderTest, RandomInputsAgreeWithTheFormatRules)
 
 // The same through a file, read as a mapping where the system allows it
 // and read into memory otherwise: carriage returns first, later or never,
-// and lines too long to be views.
+// lines too long to be views, parts of any size.
 TEST(TextLoaderTest, RandomFilesAgreeWithTheFormatRulesMappedOrRead)
 {
     TTempDir dir;
@@ -342,6 +342,10 @@ TEST(TextLoaderTest, RandomFilesAgreeWithTheFormatRulesMappedOrRead)
         for (bool map : {true, false}) {
             TLoadOptions options;
             options.MapFile = map;
+            // Parts smaller than the file: carriage returns and Ctrl-Z after
+            // the first part, lines across parts.
+            if (round % 2)
+                options.ReadBlockSize = 1 + random() % 200;
             EXPECT_EQ(LoadFile(path, options).Rows, ReferenceRows(file)) << "round " << round << " map " << map;
         }
     }
