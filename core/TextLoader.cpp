@@ -15,6 +15,7 @@
 
 #ifdef __SSE2__
 #include <emmintrin.h>
+#include <xmmintrin.h>
 #endif
 
 // --- input ----------------------------------------------------------------------
@@ -237,6 +238,8 @@ size_t ScanLineFeeds(const char* text, size_t from, size_t to, bool crToo, TEach
         specials |= uint64_t(uint32_t(_mm_movemask_epi8(special))) << shift;
     };
     for (; from + 64 <= to; from += 64) {
+        // The processor's own prefetching stops at page boundaries.
+        _mm_prefetch(text + std::min(from + 4096, to - 1), _MM_HINT_T0);
         uint64_t lineFeeds = 0, specials = 0;
         for (int shift = 0; shift < 64; shift += 16)
             masks(from + size_t(shift), shift, lineFeeds, specials);
