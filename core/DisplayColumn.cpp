@@ -34,8 +34,10 @@ size_t CharAtColumn(std::string_view text, int64_t column, int tabSize, int64_t&
     int64_t atColumn = 0;
     column = std::max<int64_t>(0, column);
     while (at < end) {
-        const char* tab = static_cast<const char*>(std::memchr(at, '\t', size_t(end - at)));
-        const char* letters = tab ? tab : end;
+        // No further than the column itself: letters alone reach it there.
+        const size_t reach = size_t(std::min<int64_t>(end - at, column - atColumn + 1));
+        const char* tab = static_cast<const char*>(std::memchr(at, '\t', reach));
+        const char* letters = tab ? tab : at + reach;
         if (atColumn + (letters - at) > column) {
             startColumn = column;
             return size_t(at - begin + (column - atColumn));

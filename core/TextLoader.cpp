@@ -422,19 +422,33 @@ std::optional<TLoadResult> TLoader::ReadMapped()
         Facts.ReadErrno = errno;
         return TLoadResult::ReadError;
     }
-    if (!Stopped && lineStart < end) {
+    const bool lastHasCr = checkCr && std::memchr(text + lineStart, '\r', end - lineStart);
+    if (!Stopped && lineStart < end && !Options.WordWrap && !lastHasCr && end - lineStart >= TRow::MaxViewLength) {
+        // A last line too long for a view, without a line feed: a row of its
+        // own gets one, and room to type in; the mapped pages are let go.
+        TextLength += int64_t(end - lineStart + 1);
+        if (TextLength > Options.MaxLength)
+            return TooLarge();
+        TRow row(std::string_view(text + lineStart, end - lineStart));
+        row.Append("\n");
+        StoreRow(std::move(row));
+        file->Release(lineStart, end - lineStart);
+    } else if (!Stopped && lineStart < end) {
         // The last line has no line feed: it gets one, in a copy.
         char* copy = Arena.Reserve(end - lineStart + 1);
         size_t length = 0;
         for (size_t i = lineStart; i < end; ++i)
             if (text[i] != '\r')
                 copy[length++] = text[i];
-        copy[length++] = '\n';
-        Arena.Commit(length);
-        TextLength += int64_t(length);
-        if (TextLength > Options.MaxLength)
-            return TooLarge();
-        StoreText(copy, length);
+        // Carriage returns alone after the last line feed make no line.
+        if (length > 0) {
+            copy[length++] = '\n';
+            Arena.Commit(length);
+            TextLength += int64_t(length);
+            if (TextLength > Options.MaxLength)
+                return TooLarge();
+            StoreText(copy, length);
+        }
     }
     Facts.BytesRead = int64_t(size);
     Arena.Keep(std::move(file));

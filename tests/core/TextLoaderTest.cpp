@@ -338,6 +338,8 @@ TEST(TextLoaderTest, RandomFilesAgreeWithTheFormatRulesMappedOrRead)
         const size_t crFrom = round % 3 == 0 ? 0 : round % 3 == 1 ? length / 2 : length;
         for (size_t i = 0; i < length; ++i)
             file += alphabet[random() % (i >= crFrom ? (round % 4 ? 7 : 8) : 6)];
+        if (round % 10 == 5)
+            file += std::string(TRow::MaxViewLength + random() % 3 - 1, 'w');  // a long last line, no line feed
         WriteFile(path, file);
         for (bool map : {true, false}) {
             TLoadOptions options;
