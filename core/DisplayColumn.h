@@ -3,6 +3,9 @@
 // below 1 counts as 1.
 #pragma once
 
+#include "core/Row.h"
+
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -19,3 +22,22 @@ size_t CharAtColumn(std::string_view text, int64_t column, int tabSize, int64_t&
 
 // The tab size actually used for a requested one.
 inline int EffectiveTabSize(int tabSize) { return tabSize < 1 ? 1 : tabSize; }
+
+// The same for a row (its line end counts as a character). A row that
+// knows it holds no tab is not looked at; a look at most of a row is made
+// once, so that the row learns it.
+inline int DisplayColumn(const TRow& row, size_t count, int tabSize)
+{
+    if (row.KnownTabFree() || (count > row.size() / 2 && !row.HasTabs()))
+        return int(std::min<size_t>(std::min(count, row.size()), 0x7FFFFFFF));
+    return DisplayColumn(row.View(), count, tabSize);
+}
+
+inline size_t CharAtColumn(const TRow& row, int64_t column, int tabSize, int64_t& startColumn)
+{
+    if (row.KnownTabFree() || (column > int64_t(row.size() / 2) && !row.HasTabs())) {
+        startColumn = std::clamp<int64_t>(column, 0, int64_t(row.size()));
+        return size_t(startColumn);
+    }
+    return CharAtColumn(row.View(), column, tabSize, startColumn);
+}

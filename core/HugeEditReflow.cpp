@@ -16,7 +16,7 @@ void THugeEdit::Reflow(TRowIndex row, TRowIndex col, bool toEnd)
         --col;
     const TRect client = GetClientRect();
     const long xPos = Scroller->XPos, yPos = Scroller->YPos;
-    const int startX = int((DisplayColumn(Lines[row].View(), size_t(col), TabSize) - xPos) * CharWidth + LeftMargin);
+    const int startX = int((DisplayColumn(Lines[row], size_t(col), TabSize) - xPos) * CharWidth + LeftMargin);
     const int startY = int((row - yPos) * LineHeight + TopMargin);
     const TRect startArea{startX, startY, client.right, startY + LineHeight};
 

@@ -32,7 +32,18 @@ TRow::THeap* TRow::Allocate(size_t capacity)
     heap->Size = 0;
     heap->Capacity = uint32_t(capacity);
     heap->Front = 0;
+    heap->TabFree = 0;
     return heap;
+}
+
+bool TRow::HasTabs() const noexcept
+{
+    if (Bits && !IsView() && Heap()->TabFree)
+        return false;
+    const bool tabs = std::memchr(data(), '\t', size()) != nullptr;
+    if (Bits && !IsView())
+        Heap()->TabFree = tabs ? 0 : 1;
+    return tabs;
 }
 
 TRow::TRow(std::string_view text)
@@ -120,6 +131,8 @@ void TRow::Replace(size_t pos, size_t count, std::string_view text)
         heap->Front -= uint32_t(text.size());
         heap->Size += uint32_t(text.size());
         std::memcpy(heap->Text(), text.data(), text.size());
+        if (std::memchr(text.data(), '\t', text.size()))
+            heap->TabFree = 0;
         return;
     }
     Reserve(newSize);
@@ -128,6 +141,8 @@ void TRow::Replace(size_t pos, size_t count, std::string_view text)
     std::memmove(t + pos + text.size(), t + pos + count, n - pos - count);
     if (!text.empty())
         std::memcpy(t + pos, text.data(), text.size());
+    if (std::memchr(text.data(), '\t', text.size()))
+        heap->TabFree = 0;
     heap->Size = uint32_t(newSize);
 }
 

@@ -66,6 +66,11 @@ public:
     std::string str() const { return std::string(View()); }
     bool EndsWithLineEnd() const noexcept { return !empty() && back() == '\n'; }
     bool IsView() const noexcept { return (Bits & ViewTag) != 0; }
+    // Whether the text holds a tab. A row kept in storage of its own
+    // remembers that it has none until text with a tab is put in, so that
+    // columns in a very long row cost nothing per keystroke.
+    bool HasTabs() const noexcept;
+    bool KnownTabFree() const noexcept { return Bits && !IsView() && Heap()->TabFree; }
 
     // Editing; a view is copied into its own storage first, except where
     // the result is still a part of the viewed text (Truncate, EraseFront,
@@ -121,6 +126,7 @@ private:
         uint32_t Size;
         uint32_t Capacity;
         uint32_t Front;
+        mutable uint32_t TabFree;  // 1: known to hold no tab; 0: not known
         char* Base() noexcept { return reinterpret_cast<char*>(this + 1); }
         char* Text() noexcept { return Base() + Front; }
     };

@@ -35,7 +35,9 @@ void THugeEdit::Paint(TDC& dc, bool erase, TRect& rect)
         if (!text.empty() && text.back() == '\n')
             text.remove_suffix(1);
         int64_t startCol = 0;
-        const size_t start = CharAtColumn(text, leftCol, TabSize, startCol);
+        const size_t start = CharAtColumn(Lines[row], leftCol, TabSize, startCol);
+        if (start >= text.size())
+            continue;
         text = text.substr(start, size_t(leftCol - startCol) + visibleCols);
         const int y = int((row - yPos) * LineHeight + TopMargin);
         const int64_t x = LeftMargin + (startCol - xPos) * CharWidth;
@@ -57,7 +59,7 @@ void THugeEdit::InvertRegion(TDC& dc, TRowIndex row1, TRowIndex col1, TRowIndex 
         return;
     HideCaret();
     auto x = [&](TRowIndex row, size_t col) {
-        return int((DisplayColumn(Lines[row].View(), col, TabSize) - xPos) * CharWidth + LeftMargin);
+        return int((DisplayColumn(Lines[row], col, TabSize) - xPos) * CharWidth + LeftMargin);
     };
     auto invert = [&](TRowIndex row, int left, int right) {
         if (right <= left)
