@@ -80,8 +80,11 @@ void PageWidgets::Build()
         widget->setGeometry(place);
         widget->show();
         InOrder.push_back(widget);
-        if (item.Id != -1)
+        if (item.Id != -1) {
+            // Named by identifier, so tools and tests can find a control.
+            widget->setObjectName(QString::number(item.Id));
             Controls[item.Id] = widget;
+        }
     }
     Page.SetControlSink(this);
     Page.SetTextSink(this);
