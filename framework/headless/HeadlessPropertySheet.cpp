@@ -81,7 +81,7 @@ TDrawLog THeadlessPropertySheet::DrawItem(int id, int item, bool selected)
     TDrawItemStruct draw;
     draw.CtlID = id;
     draw.ItemID = item < 0 ? box.GetSelIndex() : item;
-    draw.ItemState = (selected ? ODS_SELECTED | ODS_FOCUS : 0) | (item < 0 ? ODS_COMBOBOXEDIT : 0);
+    draw.ItemState = (selected ? ODS_SELECTED | ODS_FOCUS : 0u) | (item < 0 ? unsigned(ODS_COMBOBOXEDIT) : 0u);
     draw.ItemWindow = &box;
     draw.DC = &dc;
     draw.ItemRect = {0, 0, BoxWidth(box), height};

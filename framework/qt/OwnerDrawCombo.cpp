@@ -4,6 +4,7 @@
 #include "framework/OwnerDraw.h"
 #include "framework/qt/PaintSurface.h"
 #include "framework/qt/QtDC.h"
+#include "framework/qt/SheetGuard.h"
 
 #include <QAbstractItemView>
 #include <QImage>
@@ -44,8 +45,8 @@ private:
 
 }  // namespace
 
-OwnerDrawCombo::OwnerDrawCombo(TWindow& owner, TComboBox& box, QWidget* parent)
-    : QComboBox(parent), Owner(owner), Box(box)
+OwnerDrawCombo::OwnerDrawCombo(TWindow& owner, TComboBox& box, SheetGuard& guard, QWidget* parent)
+    : QComboBox(parent), Owner(owner), Box(box), Guard(guard)
 {
     setItemDelegate(new OwnerDrawDelegate(*this));
     view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -58,7 +59,7 @@ int OwnerDrawCombo::MeasureItem(int item) const
     measure.ItemID = item;
     measure.ItemWidth = width();
     measure.ItemData = Box.GetItemData(item);
-    Owner.SendMessage(WM_MEASUREITEM, unsigned(measure.CtlID), reinterpret_cast<intptr_t>(&measure));
+    Guard.Run([&] { Owner.SendMessage(WM_MEASUREITEM, unsigned(measure.CtlID), reinterpret_cast<intptr_t>(&measure)); });
     return std::max(measure.ItemHeight, 1);
 }
 
@@ -77,7 +78,7 @@ QImage OwnerDrawCombo::DrawItem(int item, QSize size, bool selected, bool field)
         draw.DC = &dc;
         draw.ItemRect = {0, 0, size.width(), size.height()};
         draw.ItemData = item >= 0 ? Box.GetItemData(item) : 0;
-        Owner.SendMessage(WM_DRAWITEM, unsigned(draw.CtlID), reinterpret_cast<intptr_t>(&draw));
+        Guard.Run([&] { Owner.SendMessage(WM_DRAWITEM, unsigned(draw.CtlID), reinterpret_cast<intptr_t>(&draw)); });
     }
     surface.EndPainting();
     return image;

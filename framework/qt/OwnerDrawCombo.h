@@ -6,15 +6,17 @@
 
 #include <QComboBox>
 
+class SheetGuard;
 class TComboBox;
 class TWindow;
 
 class OwnerDrawCombo : public QComboBox {
 public:
-    OwnerDrawCombo(TWindow& owner, TComboBox& box, QWidget* parent);
+    OwnerDrawCombo(TWindow& owner, TComboBox& box, SheetGuard& guard, QWidget* parent);
 
     TWindow& Owner;
     TComboBox& Box;
+    SheetGuard& Guard;
 
     int MeasureItem(int item) const;
     // The item drawn into an image of size (item -1: the selection field).

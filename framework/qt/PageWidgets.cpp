@@ -8,6 +8,7 @@
 #include "framework/qt/CodePage.h"
 #include "framework/qt/DialogRunner.h"
 #include "framework/qt/OwnerDrawCombo.h"
+#include "framework/qt/SheetGuard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -48,8 +49,8 @@ void ShowList(QComboBox& widget, const TComboBox& box)
 
 }  // namespace
 
-PageWidgets::PageWidgets(TPropertySheet& sheet, TDialog& page)
-    : Sheet(sheet), Page(page), Area(new QWidget), Font(DialogRunner::DialogFont(page.Template()))
+PageWidgets::PageWidgets(TPropertySheet& sheet, TDialog& page, SheetGuard& guard)
+    : Sheet(sheet), Page(page), Guard(guard), Area(new QWidget), Font(DialogRunner::DialogFont(page.Template()))
 {
     Area->setFont(Font);
     Base = DialogRunner::BaseUnits(Font);
@@ -96,33 +97,36 @@ QWidget* PageWidgets::MakeControl(const TDialogItem& item)
     if (auto* check = dynamic_cast<TCheckBox*>(control)) {
         auto* widget = new QCheckBox(CodePage::UiText(item.Text), Area);
         widget->setChecked(check->GetCheck() == BST_CHECKED);
-        QObject::connect(widget, &QCheckBox::clicked, widget, [check, widget] {
+        QObject::connect(widget, &QCheckBox::clicked, widget, [this, check, widget] {
             // The object decides the state (a plain box leaves it to its page).
-            const QSignalBlocker quiet(widget);
-            widget->setChecked(check->GetCheck() == BST_CHECKED);
-            check->UserClick();
+            {
+                const QSignalBlocker quiet(widget);
+                widget->setChecked(check->GetCheck() == BST_CHECKED);
+            }
+            Guard.Run([&] { check->UserClick(); });
         });
         return widget;
     }
     if (auto* edit = dynamic_cast<TEdit*>(control)) {
         auto* widget = new QLineEdit(Shown(edit->Shown()), Area);
         QObject::connect(widget, &QLineEdit::textEdited, widget,
-                         [edit](const QString& text) { edit->UserEdit(Bytes(text)); });
+                         [this, edit](const QString& text) { Guard.Run([&] { edit->UserEdit(Bytes(text)); }); });
         return widget;
     }
     if (auto* box = dynamic_cast<TComboBox*>(control)) {
-        QComboBox* widget = box->IsOwnerDrawn() ? new OwnerDrawCombo(Sheet, *box, Area) : new QComboBox(Area);
+        QComboBox* widget = box->IsOwnerDrawn() ? new OwnerDrawCombo(Sheet, *box, Guard, Area) : new QComboBox(Area);
         widget->setEditable(box->HasEditField());
         widget->setInsertPolicy(QComboBox::NoInsert);
         widget->setMaxVisibleItems(box->IsOwnerDrawn() ? 8 : 5);
         ShowList(*widget, *box);
-        QObject::connect(widget, &QComboBox::activated, widget, [box, widget](int index) {
-            box->UserSelect(index);
-            ShowList(*widget, *box);
+        QObject::connect(widget, &QComboBox::activated, widget, [this, box, widget](int index) {
+            if (Guard.Run([&] { box->UserSelect(index); }))
+                ShowList(*widget, *box);
         });
         if (QLineEdit* field = widget->lineEdit())
-            QObject::connect(field, &QLineEdit::textEdited, widget,
-                             [box](const QString& text) { box->UserEdit(Bytes(text)); });
+            QObject::connect(field, &QLineEdit::textEdited, widget, [this, box](const QString& text) {
+                Guard.Run([&] { box->UserEdit(Bytes(text)); });
+            });
         return widget;
     }
     const std::string text = item.Id == -1 ? item.Text : Page.GetItemText(item.Id);

@@ -15,11 +15,13 @@
 
 class QWidget;
 class TControl;
+class SheetGuard;
 class TPropertySheet;
 
 class PageWidgets : private TDialog::TControlSink, private TDialog::TTextSink {
 public:
-    PageWidgets(TPropertySheet& sheet, TDialog& page);
+    // guard runs the program's code for the user's changes.
+    PageWidgets(TPropertySheet& sheet, TDialog& page, SheetGuard& guard);
     ~PageWidgets() override;
 
     QWidget* Widget() const { return Area; }
@@ -34,6 +36,7 @@ public:
 private:
     TPropertySheet& Sheet;
     TDialog& Page;
+    SheetGuard& Guard;
     QWidget* Area;
     QFont Font;
     QSize Base;

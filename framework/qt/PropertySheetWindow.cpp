@@ -15,7 +15,7 @@
 PropertySheetWindow::PropertySheetWindow(TPropertySheet& sheet, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint),
-      Sheet(sheet), Tabs(new QTabWidget(this))
+      Sheet(sheet), Guard(*this), Tabs(new QTabWidget(this))
 {
     setWindowTitle(CodePage::UiText(sheet.GetCaption()));
     setModal(true);
@@ -28,7 +28,7 @@ PropertySheetWindow::PropertySheetWindow(TPropertySheet& sheet, QWidget* owner)
     QSize largest;
     for (size_t i = 0; i < sheet.GetPageCount(); ++i) {
         const TPropertyPage& page = sheet.GetPage(i);
-        auto widgets = std::make_unique<PageWidgets>(sheet, sheet.GetPage(i));
+        auto widgets = std::make_unique<PageWidgets>(sheet, sheet.GetPage(i), Guard);
         largest = largest.expandedTo(widgets->PageSize());
         Tabs->addTab(widgets->Widget(), CodePage::UiText(page.GetCaption()));
         Pages.push_back(std::move(widgets));
@@ -42,7 +42,7 @@ PropertySheetWindow::PropertySheetWindow(TPropertySheet& sheet, QWidget* owner)
     Sheet.SetView(this);
     connect(Tabs, &QTabWidget::currentChanged, this, [this](int index) {
         if (!Selecting && index >= 0)
-            Sheet.SelectPage(size_t(index));
+            Guard.Run([&] { Sheet.SelectPage(size_t(index)); });
     });
 }
 
@@ -62,8 +62,16 @@ void PropertySheetWindow::ApplyEnabledChanged(bool enabled) { ApplyButton->setEn
 
 void PropertySheetWindow::Press(TPropertySheet::TButton button)
 {
-    if (Sheet.Press(button))
+    bool closes = false;
+    if (Guard.Run([&] { closes = Sheet.Press(button); }) && closes)
         done(Sheet.Result());
+}
+
+void PropertySheetWindow::Run(unsigned startPage)
+{
+    if (Guard.Run([&] { Sheet.SelectPage(startPage); }))
+        exec();
+    Guard.Rethrow();
 }
 
 // Escape and the close box are Cancel.
@@ -75,8 +83,7 @@ void RunPropertySheet(TPropertySheet& sheet, unsigned startPage)
 {
     PlatformContext::Get();
     PropertySheetWindow window(sheet, QtWindowPeer::TopLevelOf(sheet.GetOwner()));
-    sheet.SelectPage(startPage);
-    window.exec();
+    window.Run(startPage);
 }
 
 }  // namespace Platform

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/PropertySheet.h"
+#include "framework/qt/SheetGuard.h"
 
 #include <QDialog>
 
@@ -20,8 +21,13 @@ public:
     PropertySheetWindow(TPropertySheet& sheet, QWidget* owner);
     ~PropertySheetWindow() override;
 
+    // Shows the start page and runs the box; what the program threw while
+    // it was up is thrown again here.
+    void Run(unsigned startPage);
+
 private:
     TPropertySheet& Sheet;
+    SheetGuard Guard;
     QTabWidget* Tabs;
     QPushButton* ApplyButton;
     std::vector<std::unique_ptr<PageWidgets>> Pages;

@@ -154,3 +154,27 @@ TEST_F(OptionsSheetOnQt, PagesAreBuiltWhenShownAndOkWaitsForValuesInRange)
 }
 
 }  // namespace
+
+namespace {
+
+// A page that cannot be built, as one whose printer gives no context.
+class TBrokenPage : public TPropertyPage {
+public:
+    using TPropertyPage::TPropertyPage;
+    void SetupWindow() override { throw std::runtime_error("no context for the printer"); }
+};
+
+TEST_F(OptionsSheetOnQt, AFailureWhileAPageIsBuiltEndsTheSheetAndReachesTheCaller)
+{
+    Sheet.AddPage(std::make_unique<TBrokenPage>(Sheet, StyleInfoDialog(), "Broken"));
+    bool closed = false;
+    try {
+        Run([](QDialog&, QTabWidget& tabs) { tabs.setCurrentIndex(2); });
+    } catch (const std::runtime_error& error) {
+        closed = std::string(error.what()) == "no context for the printer";
+    }
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+}  // namespace
