@@ -37,6 +37,14 @@ QString PlainStyle(const QString& family)
     return styles.isEmpty() ? QString() : styles.front();
 }
 
+// The toolkit names a family offered by two foundries "Family [Foundry]";
+// the face name is the family's own.
+QString WithoutFoundry(const QString& family)
+{
+    const qsizetype bracket = family.lastIndexOf(QStringLiteral(" ["));
+    return bracket > 0 && family.endsWith(QChar(']')) ? family.left(bracket) : family;
+}
+
 int32_t WindowsWeight(int qtWeight) { return qtWeight > 0 ? qtWeight : FW_NORMAL; }
 
 }  // namespace
@@ -64,7 +72,7 @@ std::vector<TFontFamilyReport> DesktopFontFamilies()
     for (const QString& family : QFontDatabase::families()) {
         if (QFontDatabase::isPrivateFamily(family))
             continue;
-        const std::string name = EightBitName(family);
+        const std::string name = EightBitName(WithoutFoundry(family));
         if (name.empty())
             continue;
         const QString style = PlainStyle(family);

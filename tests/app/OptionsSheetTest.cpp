@@ -81,6 +81,7 @@ TEST(OptionsSheetFields, TheTextPageStoresEachFieldInOrderAndRejectsTheFirstOutO
         bool open = false;
         size_t shown = 99;
         run.Desktop().Dialogs().OnPropertySheet([&](TSheet& sheet) {
+            sheet.Click(IDC_AUTOINDENT);
             sheet.ClickTab(TextTab);
             auto& faces = dynamic_cast<TComboBox&>(sheet.Control(IDC_FONTFACE));
             sheet.Choose(IDC_FONTFACE, faces.FindStringExact("Courier"));
@@ -101,7 +102,9 @@ TEST(OptionsSheetFields, TheTextPageStoresEachFieldInOrderAndRejectsTheFirstOutO
         } else {
             EXPECT_TRUE(boxes.empty());
         }
-        // The face passed first, so it is stored whatever came after it.
+        // The General page comes first and the face is the first field, so
+        // both are stored whatever came after them.
+        EXPECT_TRUE(app.Settings.AutoIndent);
         EXPECT_EQ(style.FaceName, "Courier");
         EXPECT_EQ(style.*c.Field, c.Stored);
     }
