@@ -1,6 +1,7 @@
 // The Options sheet's pages on Qt: the families the desktop reports, the
 // controls placed by dialog units, the owner-drawn font list measured by
-// its box, and OK kept open by a value out of range.
+// its box, and OK kept open by a value out of range, with its message. The
+// sheet's own mechanics are tested on both layers in tests/conformance.
 #include "tests/widget/WidgetTestSupport.h"
 
 #include "dialogs/GeneralPage.h"
@@ -102,12 +103,9 @@ TEST_F(OptionsSheetOnQt, PagesAreBuiltWhenShownAndOkWaitsForValuesInRange)
     int itemHeight = 0, fieldHeight = 0, faces = 0;
     QRect tabLabel, tabBox;
     Qt::Alignment tabAlign;
-    bool applyAtStart = true, applyAfterClick = false, textBuiltAtStart = true, stillOpen = false;
+    bool stillOpen = false;
     const int answer = Run([&](QDialog& sheet, QTabWidget& tabs) {
-        applyAtStart = Button(sheet, QDialogButtonBox::Apply).isEnabled();
-        textBuiltAtStart = tabs.widget(1)->findChild<QComboBox*>("102") != nullptr;
         tabs.widget(0)->findChild<QAbstractButton*>("301")->click();
-        applyAfterClick = Button(sheet, QDialogButtonBox::Apply).isEnabled();
 
         tabs.setCurrentIndex(1);
         QWidget& page = *tabs.widget(1);
@@ -134,9 +132,6 @@ TEST_F(OptionsSheetOnQt, PagesAreBuiltWhenShownAndOkWaitsForValuesInRange)
         Button(sheet, QDialogButtonBox::Ok).click();
     });
     EXPECT_EQ(answer, IDOK);
-    EXPECT_FALSE(applyAtStart);
-    EXPECT_FALSE(textBuiltAtStart);
-    EXPECT_TRUE(applyAfterClick);
     EXPECT_EQ(message, "Error: The fontsize must be a value between 8 and 18 pts");
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(Style.FontSize, 16);
