@@ -24,8 +24,7 @@ constexpr const char* AppName = "Vantor";
 }  // namespace
 
 // The order is that of the message map: the enablers stand apart from
-// their handlers. Options has no entry until its feature exists, so
-// automatic enabling greys it.
+// their handlers.
 const TResponseTable<TWendApp> TWendApp::Responses = {
     {CM_FILENEW, &TWendApp::CmFileNew, nullptr},
     {CM_FILEOPEN, &TWendApp::CmFileOpen, nullptr},
@@ -47,6 +46,7 @@ const TResponseTable<TWendApp> TWendApp::Responses = {
     {CM_EDITCLEAR, &TWendApp::CmEditClear, nullptr},
     {CM_WEBPAGE, &TWendApp::CmWebPage, nullptr},
     {CM_FILEMAIL, &TWendApp::CmFileMail, nullptr},
+    {CM_OPTIONS, &TWendApp::CmOptions, nullptr},
 };
 
 TWendApp::TWendApp(int& argc, char** argv)

@@ -81,6 +81,9 @@ private:
     void CmHelpContents();
     void CmHelpUsing();
     void CmHelpAbout();
+    // Edit, Options: the sheet of settings; a failure is shown, captioned
+    // "Error".
+    void CmOptions();
     static const TResponseTable<TWendApp> Responses;
 
     void OpenDroppedFile(const TMsg& msg);

@@ -17,3 +17,7 @@ void TDC::DrawDib(int x, int y, const TDib& dib, const TRect& source)
         }
     }
 }
+
+void TDC::CombineDib(int x, int y, const TDib& dib, const TRect& source, TRasterOp op) { DrawDib(x, y, dib, source); }
+
+std::vector<TFontFamilyReport> TDC::EnumFontFamilies() const { return {}; }

@@ -2,13 +2,19 @@
 // buffer), of a printer page, or a recorder in headless runs.
 #pragma once
 
+#include "framework/FontFamily.h"
 #include "framework/Types.h"
 
 #include <memory>
 #include <string_view>
+#include <vector>
 
 class TDib;
 class TFont;
+
+// How a copied image meets what is under it (the window system's raster
+// operations SRCCOPY, SRCAND and SRCPAINT).
+enum class TRasterOp { Copy, And, Or };
 
 class TDC {
 public:
@@ -38,4 +44,14 @@ public:
     // BitBlt does; its transparent pixels leave the surface as it was. The
     // default fills runs of equal pixels; a platform may blit at once.
     virtual void DrawDib(int x, int y, const TDib& dib, const TRect& source);
+    // The same, each pixel combined with the surface's by op. The default
+    // copies.
+    virtual void CombineDib(int x, int y, const TDib& dib, const TRect& source, TRasterOp op);
+
+    // The font families the device offers, one report per family.
+    virtual std::vector<TFontFamilyReport> EnumFontFamilies() const;
 };
+
+// A context that measures the screen and lists its fonts (GetDC of the
+// desktop); it draws nowhere.
+std::unique_ptr<TDC> CreateScreenDC();

@@ -45,6 +45,9 @@ constexpr TColor SysColorFlag = 0x80000000u;
 constexpr TColor SysColor(unsigned index) { return SysColorFlag | index; }
 constexpr unsigned COLOR_WINDOW = 5;
 constexpr unsigned COLOR_WINDOWTEXT = 8;
+// A selected list entry's background and text.
+constexpr unsigned COLOR_HIGHLIGHT = 13;
+constexpr unsigned COLOR_HIGHLIGHTTEXT = 14;
 // The 3-D interface colours that bars, buttons and their images use.
 constexpr unsigned COLOR_BTNFACE = 15;
 constexpr unsigned COLOR_BTNSHADOW = 16;

@@ -30,6 +30,14 @@ void TWindow::SetParent(TWindow* parent)
         Parent->ChildList.push_back(this);
 }
 
+TWindow* TWindow::ChildWithId(int id) const
+{
+    for (TWindow* child : ChildList)
+        if (child->Attr.Id == id)
+            return child;
+    return nullptr;
+}
+
 void TWindow::Create()
 {
     if (Peer)

@@ -41,6 +41,7 @@ struct TWindowAttr {
     uint32_t ClassStyle = 0;  // CS_DBLCLKS
     TCursorKind Cursor = TCursorKind::Arrow;
     int X = 50, Y = 50, W = 400, H = 300;  // placement of a top-level window
+    int Id = 0;  // a control's identifier within its dialog
 };
 
 class TWindow {
@@ -58,6 +59,8 @@ public:
     // Moves the window to another parent's children (before creation).
     void SetParent(TWindow* parent);
     const std::vector<TWindow*>& Children() const { return ChildList; }
+    // The first child whose identifier (Attr.Id) is id; null when none.
+    TWindow* ChildWithId(int id) const;
     virtual const char* GetClassName() const { return "TWindow"; }
     TApplication* GetApplication() const;
     TWindowPeer* GetPeer() const { return Peer.get(); }

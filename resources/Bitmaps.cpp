@@ -12,6 +12,7 @@ namespace {
 #include "resources/bitmaps/1003.xpm"
 #include "resources/bitmaps/1004.xpm"
 #include "resources/bitmaps/2001.xpm"
+#include "resources/bitmaps/2200.xpm"
 #include "resources/bitmaps/3001.xpm"
 #include "resources/bitmaps/24321.xpm"
 #include "resources/bitmaps/24322.xpm"
@@ -53,6 +54,7 @@ constexpr TBitmapEntry Bitmaps[] = {
     Entry(1003, bitmap_1003),
     Entry(1004, bitmap_1004),
     Entry(2001, bitmap_2001),
+    Entry(2200, bitmap_2200),
     Entry(3001, bitmap_3001),
     Entry(24321, bitmap_24321),
     Entry(24322, bitmap_24322),

@@ -8,6 +8,9 @@
 #include <optional>
 
 constexpr int IDB_LOGO = 206;  // the program's emblem (tool bar, About box)
+// The font kinds' marks, four 16 x 16 cells in black on white: T, a lower
+// T (the two make TT), A (raster), a printer (device).
+constexpr int ID_FONTGLYPH = 2200;
 
 std::optional<TDib> LoadBitmapResource(int id);
 

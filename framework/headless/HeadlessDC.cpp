@@ -2,6 +2,7 @@
 
 #include "framework/Dib.h"
 #include "framework/Font.h"
+#include "framework/headless/HeadlessDesktop.h"
 #include "framework/headless/HeadlessMetrics.h"
 
 THeadlessDC::THeadlessDC(TDrawLog& log, TSize surface, bool painting)
@@ -86,10 +87,34 @@ int THeadlessDC::GetDeviceCaps(int index) const
 
 void THeadlessDC::DrawDib(int x, int y, const TDib& dib, const TRect& source)
 {
+    CombineDib(x, y, dib, source, TRasterOp::Copy);
+}
+
+void THeadlessDC::CombineDib(int x, int y, const TDib& dib, const TRect& source, TRasterOp op)
+{
     TDrawCall& call = Record(TDrawCall::TKind::Dib);
     call.X = x;
     call.Y = y;
     call.Rect = source;
     call.DibId = dib.GetId();
     call.Palette = dib.Palette();
+    call.Rop = op;
 }
+
+std::vector<TFontFamilyReport> THeadlessDC::EnumFontFamilies() const { return THeadlessDesktop::Current().ScreenFonts; }
+
+namespace {
+
+// Gives the screen context's log a place before the context.
+struct TScreenLog {
+    TDrawLog ScreenLog;
+};
+
+class THeadlessScreenDC : private TScreenLog, public THeadlessDC {
+public:
+    THeadlessScreenDC() : THeadlessDC(ScreenLog, {HeadlessScreen.right, HeadlessScreen.bottom}, false) {}
+};
+
+}  // namespace
+
+std::unique_ptr<TDC> CreateScreenDC() { return std::make_unique<THeadlessScreenDC>(); }

@@ -21,6 +21,7 @@ struct TDrawCall {
     unsigned Flags = 0;     // TextAlign
     int X = 0, Y = 0;       // Text, Dib
     int DibId = 0;          // Dib: the image's resource id
+    TRasterOp Rop = TRasterOp::Copy;  // Dib: how it met the surface
     std::vector<TColor> Palette;  // Dib: the image's colours
     std::string Text;       // Text: the bytes drawn
     int TabDistance = 0, TabOrigin = 0;
@@ -42,6 +43,9 @@ public:
     int TabbedTextOut(int x, int y, std::string_view text, int tabDistance, int tabOrigin) override;
     int GetDeviceCaps(int index) const override;
     void DrawDib(int x, int y, const TDib& dib, const TRect& source) override;
+    void CombineDib(int x, int y, const TDib& dib, const TRect& source, TRasterOp op) override;
+    // The screen's families (THeadlessDesktop::ScreenFonts).
+    std::vector<TFontFamilyReport> EnumFontFamilies() const override;
 
     // The width TabbedTextOut reports for text drawn at x.
     static int TextWidth(std::string_view text, int x, int charWidth, int tabDistance, int tabOrigin);

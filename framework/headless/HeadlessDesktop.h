@@ -24,6 +24,7 @@
 #include "framework/headless/HeadlessCaret.h"
 #include "framework/headless/HeadlessDialogs.h"
 #include "framework/headless/HeadlessFindReplace.h"
+#include "framework/headless/HeadlessFonts.h"
 #include "framework/headless/HeadlessKeyboard.h"
 #include "framework/headless/HeadlessPeer.h"
 #include "framework/headless/HeadlessPrinting.h"
@@ -133,6 +134,8 @@ public:
     // Measuring fonts of this face fails (case-insensitive).
     void FailFontMetrics(const std::string& face, bool fail = true);
     bool FontMetricsFail(const std::string& face) const;
+    // The families the screen's contexts list.
+    std::vector<TFontFamilyReport> ScreenFonts = HeadlessScreenFonts();
 
     // --- child processes, help, the application's cursor ----------------------------
     THeadlessServices& Services() { return ServiceRecord; }

@@ -2,6 +2,7 @@
 
 #include "framework/Types.h"
 #include "framework/headless/HeadlessDesktop.h"
+#include "framework/headless/HeadlessPropertySheet.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ void THeadlessDialogs::ClearRecords()
     Boxes.clear();
     Dialogs.clear();
     Popups.clear();
+    Sheets.clear();
 }
 
 int THeadlessDialogs::RunMessageBox(const TWindow* owner, const std::string& text, const std::string& caption, unsigned flags)
@@ -71,6 +73,16 @@ unsigned THeadlessDialogs::RunPopupMenu(THeadlessPopupMenu popup)
     }
     Popups.push_back(std::move(popup));
     return Popups.back().Chosen;
+}
+
+void THeadlessDialogs::RunPropertySheet(THeadlessPropertySheet& sheet)
+{
+    Sheets.push_back(sheet.Sheet().GetCaption());
+    if (SheetScripts.empty())
+        return;
+    const TSheetScript script = std::move(SheetScripts.front());
+    SheetScripts.pop_front();
+    script(sheet);
 }
 
 // --- the dialogs of Dialogs.h on the headless desktop ---------------------------

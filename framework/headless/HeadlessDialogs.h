@@ -9,8 +9,11 @@
 #include "framework/PopupMenu.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
+
+class THeadlessPropertySheet;
 
 struct THeadlessMessageBox {
     const TWindow* Owner = nullptr;
@@ -45,6 +48,13 @@ public:
     // The user clicks the item of this command (0: dismisses the menu); a
     // greyed item cannot be chosen, and the menu closes without a choice.
     void ChoosePopupItem(unsigned id) { PopupAnswers.push_back(id); }
+    // What the user does in the next property sheet while it is up; a
+    // sheet still open afterwards is closed with Escape, as is one that
+    // has no script.
+    using TSheetScript = std::function<void(THeadlessPropertySheet&)>;
+    void OnPropertySheet(TSheetScript script) { SheetScripts.push_back(std::move(script)); }
+    // The captions of the property sheets run.
+    const std::vector<std::string>& PropertySheets() const { return Sheets; }
 
     const std::vector<THeadlessMessageBox>& MessageBoxes() const { return Boxes; }
     const std::vector<THeadlessFileDialog>& FileDialogs() const { return Dialogs; }
@@ -55,6 +65,7 @@ public:
     // OK puts the path into data (adding DefExt to a name without one).
     bool RunFileDialog(bool save, const TWindow* owner, TOpenSaveData& data);
     unsigned RunPopupMenu(THeadlessPopupMenu popup);
+    void RunPropertySheet(THeadlessPropertySheet& sheet);
 
 private:
     struct TFileAnswer {
@@ -69,4 +80,6 @@ private:
     std::vector<THeadlessFileDialog> Dialogs;
     std::deque<unsigned> PopupAnswers;
     std::vector<THeadlessPopupMenu> Popups;
+    std::deque<TSheetScript> SheetScripts;
+    std::vector<std::string> Sheets;
 };

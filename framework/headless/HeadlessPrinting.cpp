@@ -26,6 +26,8 @@ public:
         }
     }
 
+    std::vector<TFontFamilyReport> EnumFontFamilies() const override { return Device.Fonts; }
+
 private:
     THeadlessPrinterDevice Device;
 };

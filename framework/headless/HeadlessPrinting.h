@@ -8,6 +8,7 @@
 
 #include "framework/PrinterPeer.h"
 #include "framework/headless/HeadlessDC.h"
+#include "framework/headless/HeadlessFonts.h"
 
 #include <deque>
 #include <functional>
@@ -25,6 +26,7 @@ struct THeadlessPrinterDevice {
     TSize Printable{2400, 3150};  // HORZRES, VERTRES: 8 x 10.5 inches
     TPoint Offset{75, 75};        // PHYSICALOFFSETX, PHYSICALOFFSETY
     bool CanMakeDC = true;        // false: no context can be made
+    std::vector<TFontFamilyReport> Fonts = HeadlessPrinterFonts();
 };
 
 struct THeadlessPrintJob {

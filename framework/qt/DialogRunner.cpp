@@ -1,5 +1,6 @@
 #include "framework/qt/DialogRunner.h"
 
+#include "framework/DialogUnits.h"
 #include "framework/Types.h"
 #include "framework/qt/CodePage.h"
 #include "framework/qt/ImageData.h"
@@ -16,8 +17,6 @@
 
 namespace {
 
-constexpr const char* Letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-
 // Light grey in a 16-colour picture stands for the face it is drawn on.
 QImage OnFace(QImage image, const QColor& face)
 {
@@ -29,7 +28,9 @@ QImage OnFace(QImage image, const QColor& face)
     return image;
 }
 
-QWidget* MakeControl(const TDialogItem& item, const std::string& text, QWidget* parent)
+}  // namespace
+
+QWidget* DialogRunner::MakeControl(const TDialogItem& item, const std::string& text, QWidget* parent)
 {
     switch (item.Kind) {
     case TDialogItem::TKind::PushButton: {
@@ -44,16 +45,17 @@ QWidget* MakeControl(const TDialogItem& item, const std::string& text, QWidget* 
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return picture;
     }
-    case TDialogItem::TKind::Static: break;
+    default: break;
     }
     auto* label = new QLabel(CodePage::UiText(text), parent);
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment((item.Style & SS_CENTER ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    const Qt::Alignment across = item.Style & SS_RIGHT    ? Qt::AlignRight
+                                 : item.Style & SS_CENTER ? Qt::AlignHCenter
+                                                          : Qt::AlignLeft;
+    label->setAlignment(across | Qt::AlignTop);
     return label;
 }
-
-}  // namespace
 
 // A modal frame with a caption and a system menu: no sizing, no minimise.
 DialogRunner::DialogRunner(TDialog& dialog, QWidget* owner)
@@ -70,14 +72,15 @@ DialogRunner::~DialogRunner() { Dialog.SetTextSink(nullptr); }
 QSize DialogRunner::BaseUnits(const QFont& font)
 {
     const QFontMetricsF metrics(font);
-    const int width = int(std::lround(metrics.horizontalAdvance(QString::fromLatin1(Letters)) / 52.0));
-    return QSize(std::max(width, 1), std::max(int(std::ceil(metrics.height())), 1));
+    const TSize base = DialogBaseUnits(int(std::lround(metrics.horizontalAdvance(QString::fromLatin1(DialogBaseLetters)))),
+                                       int(std::ceil(metrics.height())));
+    return QSize(base.cx, base.cy);
 }
 
 QRect DialogRunner::PixelRect(const TDialogUnits& u, const QSize& base)
 {
-    return QRect(MulDiv(u.X, base.width(), 4), MulDiv(u.Y, base.height(), 8), MulDiv(u.Cx, base.width(), 4),
-                 MulDiv(u.Cy, base.height(), 8));
+    const TRect r = DialogUnitsToPixels(u, {base.width(), base.height()});
+    return QRect(r.left, r.top, r.Width(), r.Height());
 }
 
 QFont DialogRunner::DialogFont(const TDialogTemplate& t)

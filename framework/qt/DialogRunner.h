@@ -23,6 +23,8 @@ public:
     static QRect PixelRect(const TDialogUnits& units, const QSize& base);
     // The face that stands for the template's font here.
     static QFont DialogFont(const TDialogTemplate& t);
+    // A static text, picture or push button of a template.
+    static QWidget* MakeControl(const TDialogItem& item, const std::string& text, QWidget* parent);
 
 private:
     TDialog& Dialog;

@@ -5,6 +5,7 @@
 #include "framework/qt/PlatformContext.h"
 #include "framework/qt/QtWindowPeer.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace {
@@ -67,8 +68,12 @@ int MessageBox(TWindow* owner, const std::string& text, const std::string& capti
 {
     PlatformContext::Get();
     const QMessageBox::StandardButtons buttons = ButtonsOf(flags);
-    QMessageBox box(IconOf(flags), CodePage::UiText(caption), CodePage::UiText(text), buttons,
-                    QtWindowPeer::TopLevelOf(owner));
+    // An owner without a window of its own (a property page) is shown by
+    // the modal box the user works in.
+    QWidget* parent = QtWindowPeer::TopLevelOf(owner);
+    if (!parent && owner)
+        parent = QApplication::activeModalWidget();
+    QMessageBox box(IconOf(flags), CodePage::UiText(caption), CodePage::UiText(text), buttons, parent);
     box.setDefaultButton(DefaultOf(buttons, flags));
     box.setEscapeButton(EscapeOf(buttons));
     return AnswerOf(box.exec());

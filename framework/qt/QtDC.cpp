@@ -1,6 +1,9 @@
 #include "framework/qt/QtDC.h"
 
 #include "framework/Dib.h"
+#include "framework/Platform.h"
+#include "framework/qt/BackBuffer.h"
+#include "framework/qt/FontFamilies.h"
 #include "framework/qt/FontImpl.h"
 #include "framework/qt/Geometry.h"
 #include "framework/qt/PlatformContext.h"
@@ -179,6 +182,13 @@ int QtDC::GetDeviceCaps(int index) const
 // scheme as it is now.
 void QtDC::DrawDib(int x, int y, const TDib& dib, const TRect& source)
 {
+    CombineDib(x, y, dib, source, TRasterOp::Copy);
+}
+
+std::vector<TFontFamilyReport> QtDC::EnumFontFamilies() const { return DesktopFontFamilies(); }
+
+void QtDC::CombineDib(int x, int y, const TDib& dib, const TRect& source, TRasterOp op)
+{
     const TRect area = source.Intersection({0, 0, dib.Width(), dib.Height()});
     QPainter* p = area.IsEmpty() ? nullptr : Painter();
     if (!p)
@@ -193,6 +203,27 @@ void QtDC::DrawDib(int x, int y, const TDib& dib, const TRect& source)
             line[sx - area.left] = dib.Index(sx, sy) < colours.size() ? colours[dib.Index(sx, sy)] : qRgba(0, 0, 0, 0);
     }
     const QPoint at(x + area.left - source.left, y + area.top - source.top);
+    if (op != TRasterOp::Copy)
+        p->setCompositionMode(op == TRasterOp::And ? QPainter::RasterOp_SourceAndDestination
+                                                   : QPainter::RasterOp_SourceOrDestination);
     p->drawImage(at, image);
+    p->setCompositionMode(QPainter::CompositionMode_SourceOver);
     Drew(QRect(at, image.size()));
 }
+
+namespace {
+
+// Gives the screen context's image a place before the context.
+struct ScreenImage {
+    ScreenImage() : Pixels([](const QRect&) {}) { Pixels.Resize(QSize(1, 1), Platform::ScreenLogPixelsY()); }
+    BackBuffer Pixels;
+};
+
+class ScreenDC : private ScreenImage, public QtDC {
+public:
+    ScreenDC() : QtDC(Pixels, std::nullopt, false) {}
+};
+
+}  // namespace
+
+std::unique_ptr<TDC> CreateScreenDC() { return std::make_unique<ScreenDC>(); }

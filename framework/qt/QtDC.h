@@ -30,6 +30,9 @@ public:
     int TabbedTextOut(int x, int y, std::string_view text, int tabDistance, int tabOrigin) override;
     int GetDeviceCaps(int index) const override;
     void DrawDib(int x, int y, const TDib& dib, const TRect& source) override;
+    void CombineDib(int x, int y, const TDib& dib, const TRect& source, TRasterOp op) override;
+    // The desktop's families (screen and printers print with the same).
+    std::vector<TFontFamilyReport> EnumFontFamilies() const override;
 
 private:
     PaintSurface& Surface;

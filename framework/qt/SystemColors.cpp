@@ -7,7 +7,7 @@ namespace {
 
 // The window system's indices of the other system colours a caller may ask for.
 enum : unsigned {
-    COLOR_MENU = 4, COLOR_MENUTEXT = 7, COLOR_HIGHLIGHT = 13, COLOR_HIGHLIGHTTEXT = 14,
+    COLOR_MENU = 4, COLOR_MENUTEXT = 7,
     COLOR_INFOTEXT = 23, COLOR_INFOBK = 24,
 };
 

@@ -1,0 +1,97 @@
+#include "dialogs/StyleInfo.h"
+
+#include "dialogs/IntegerText.h"
+#include "framework/Dialogs.h"
+#include "framework/OwnerDraw.h"
+#include "resources/OptionsDialogs.h"
+
+#include <initializer_list>
+
+namespace {
+
+// The boxes are read through buffers of 256 and 30 characters.
+constexpr size_t FaceText = 255;
+constexpr size_t NumberText = 29;
+
+void Suggest(TComboBox& box, std::initializer_list<const char*> items, int32_t value)
+{
+    for (const char* item : items)
+        box.AddString(item);
+    box.SetText(std::to_string(value));
+}
+
+}  // namespace
+
+TStyleInfo::TStyleInfo(TPropertySheet& sheet, const std::string& title, TTextStyle& style, TPrinter* printer)
+    : TPropertyPage(sheet, StyleInfoDialog(), title), Style(style), Printer(printer), FontBox(*this, IDC_FONTFACE),
+      SizeBox(*this, IDC_FONTSIZE), TabBox(*this, IDC_TABSIZE), LineSpacingBox(*this, IDC_LINESPACING),
+      MarginBox(*this, IDC_MARGIN)
+{
+    FontBox.SetPrinter(Printer);
+}
+
+void TStyleInfo::SetupWindow()
+{
+    TPropertyPage::SetupWindow();
+    FontBox.SetFilter(TFontCombo::ShowTrueType | TFontCombo::ShowDevice | TFontCombo::ShowRaster |
+                      TFontCombo::FixedPitchOnly);
+    FontBox.Fill();
+    const int face = FontBox.FindStringExact(Style.FaceName);
+    if (face >= 0)
+        FontBox.SetSelIndex(face);
+    Suggest(SizeBox, {"8", "9", "10", "12", "14"}, Style.FontSize);
+    Suggest(TabBox, {"2", "3", "4", "8"}, Style.TabSize);
+    Suggest(LineSpacingBox, {"0", "2", "4", "8", "10"}, Style.LineSpacing);
+    Suggest(MarginBox, {"0", "2", "5", "10", "15"}, Style.MarginX);
+}
+
+void TStyleInfo::EvChildNotify(int id, unsigned code)
+{
+    if (code == CBN_SELCHANGE || (code == CBN_EDITCHANGE && id != IDC_FONTFACE))
+        PageChanged();
+}
+
+intptr_t TStyleInfo::DefWindowProc(unsigned message, uintptr_t wParam, intptr_t lParam)
+{
+    if (message == WM_MEASUREITEM && lParam != 0) {
+        auto& measure = *reinterpret_cast<TMeasureItemStruct*>(lParam);
+        if (TControl* control = Control(measure.CtlID)) {
+            control->MeasureItem(measure);
+            return 1;
+        }
+    }
+    return TPropertyPage::DefWindowProc(message, wParam, lParam);
+}
+
+std::optional<int32_t> TStyleInfo::Checked(const TComboBox& box, int32_t low, int32_t high, const char* message)
+{
+    const int32_t value = TextToInt32(box.GetText(NumberText));
+    if (value >= low && value <= high)
+        return value;
+    MessageBox(this, message, "Error", MB_OK);
+    return std::nullopt;
+}
+
+int TStyleInfo::Apply()
+{
+    const std::string face = FontBox.GetText(FaceText);
+    if (!face.empty())
+        Style.FaceName = face;
+    const auto size = Checked(SizeBox, 8, 18, "The fontsize must be a value between 8 and 18 pts");
+    if (!size)
+        return PSNRET_INVALID;
+    Style.FontSize = *size;
+    const auto tabs = Checked(TabBox, 0, 10, "The tab spacing must be a value between 0 and 10 characters");
+    if (!tabs)
+        return PSNRET_INVALID;
+    Style.TabSize = *tabs;
+    const auto spacing = Checked(LineSpacingBox, 0, 18, "The line spacing must be a value between 0 and 18 pts");
+    if (!spacing)
+        return PSNRET_INVALID;
+    Style.LineSpacing = *spacing;
+    const auto margin = Checked(MarginBox, 0, 18, "The margin must be a value between 0 and 18 pts");
+    if (!margin)
+        return PSNRET_INVALID;
+    Style.MarginX = Style.MarginY = *margin;
+    return PSNRET_NOERROR;
+}

@@ -1,0 +1,175 @@
+// The Options sheet's pages on Qt: the families the desktop reports, the
+// controls placed by dialog units, the owner-drawn font list measured by
+// its box, and OK kept open by a value out of range, with its message. The
+// sheet's own mechanics are tested on both layers in tests/conformance.
+#include "tests/widget/WidgetTestSupport.h"
+
+#include "dialogs/GeneralPage.h"
+#include "dialogs/HEPropertySheet.h"
+#include "dialogs/StyleInfo.h"
+#include "framework/Font.h"
+#include "framework/qt/DialogRunner.h"
+#include "framework/qt/FontFamilies.h"
+#include "resources/OptionsDialogs.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+TEST(DesktopFonts, FixedPitchAndKindFollowTheFontsThemselves)
+{
+    std::map<std::string, TFontFamilyReport> families;
+    for (const TFontFamilyReport& report : DesktopFontFamilies())
+        families[report.LogFont.FaceName] = report;
+    for (const char* face : {"Liberation Mono", "DejaVu Sans Mono", "Liberation Serif"})
+        if (!families.count(face))
+            GTEST_SKIP() << face << " is not installed (scripts/install-deps.sh installs it)";
+    const auto pitch = [&](const char* face) { return families.at(face).LogFont.PitchAndFamily & 0x03; };
+    EXPECT_EQ(pitch("Liberation Mono"), FIXED_PITCH);
+    EXPECT_EQ(pitch("DejaVu Sans Mono"), FIXED_PITCH);
+    EXPECT_EQ(pitch("Liberation Serif"), VARIABLE_PITCH);
+    EXPECT_EQ(families.at("Liberation Mono").FontType, unsigned(TRUETYPE_FONTTYPE));
+    EXPECT_EQ(families.at("Liberation Serif").StyleName, "Regular");
+    // The print system reports no printer-resident fonts here.
+    for (const auto& [face, report] : families)
+        EXPECT_FALSE(report.FontType & DEVICE_FONTTYPE) << face;
+}
+
+// Types text into a line edit as the keyboard does.
+void TypeInto(QLineEdit& field, const QString& text)
+{
+    field.selectAll();
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(&field, &press);
+    }
+}
+
+class OptionsSheetOnQt : public ::testing::Test {
+protected:
+    bool Wrap = false, Dos = false, Installed = false, AutoIndent = false;
+    int32_t UndoLimit = 500;
+    TTextStyle Style{0, 0, 0, 10, 10, 4, "Liberation Mono", 12, 4};
+    TWindow Main{nullptr, "main"};
+    THEPropertySheet Sheet{nullptr, "Options", 0};
+    std::vector<bool> Registered;
+
+    OptionsSheetOnQt()
+    {
+        Sheet.AddPage(std::make_unique<TGeneralPage>(
+            Sheet, "General", TGeneralSettings{Wrap, Dos, Installed, AutoIndent, UndoLimit},
+            [this](bool on) { Registered.push_back(on); }, Main));
+        Sheet.AddPage(std::make_unique<TStyleInfo>(Sheet, "Text", Style, nullptr));
+    }
+
+    // Runs the sheet; user acts once it shows and must close it.
+    int Run(const std::function<void(QDialog&, QTabWidget&)>& user)
+    {
+        QTimer::singleShot(0, [&user] {
+            auto* sheet = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QTabWidget* tabs = sheet ? sheet->findChild<QTabWidget*>() : nullptr;
+            if (!tabs) {
+                ADD_FAILURE() << "no sheet shown";
+                QApplication::exit(1);
+                return;
+            }
+            user(*sheet, *tabs);
+        });
+        return Sheet.Execute();
+    }
+};
+
+QPushButton& Button(QDialog& sheet, QDialogButtonBox::StandardButton which)
+{
+    return *sheet.findChild<QDialogButtonBox*>()->button(which);
+}
+
+TEST_F(OptionsSheetOnQt, PagesAreBuiltWhenShownAndOkWaitsForValuesInRange)
+{
+    std::string message;
+    int itemHeight = 0, fieldHeight = 0, faces = 0;
+    QRect tabLabel, tabBox;
+    Qt::Alignment tabAlign;
+    bool stillOpen = false;
+    const int answer = Run([&](QDialog& sheet, QTabWidget& tabs) {
+        tabs.widget(0)->findChild<QAbstractButton*>("301")->click();
+
+        tabs.setCurrentIndex(1);
+        QWidget& page = *tabs.widget(1);
+        auto& fonts = *page.findChild<QComboBox*>("101");
+        faces = fonts.count();
+        itemHeight = fonts.view()->sizeHintForRow(0);
+        fieldHeight = fonts.height();
+        for (QLabel* label : page.findChildren<QLabel*>())
+            if (label->text() == "Tab spacing:") {
+                tabLabel = label->geometry();
+                tabAlign = label->alignment();
+            }
+        tabBox = page.findChild<QComboBox*>("103")->geometry();
+        TypeInto(*page.findChild<QComboBox*>("102")->lineEdit(), "7");
+        QTimer::singleShot(0, [&message] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                message = (box->windowTitle() + ": " + box->text()).toStdString();
+                box->accept();
+            }
+        });
+        Button(sheet, QDialogButtonBox::Ok).click();
+        stillOpen = sheet.isVisible() && tabs.currentIndex() == 1;
+        TypeInto(*page.findChild<QComboBox*>("102")->lineEdit(), "0x10");
+        Button(sheet, QDialogButtonBox::Ok).click();
+    });
+    EXPECT_EQ(answer, IDOK);
+    EXPECT_EQ(message, "Error: The fontsize must be a value between 8 and 18 pts");
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(Style.FontSize, 16);
+    EXPECT_TRUE(Wrap);
+    EXPECT_TRUE(Registered.empty());
+
+    // Fixed-pitch families of the screen, each measured by the box.
+    EXPECT_GT(faces, 0);
+    EXPECT_EQ(itemHeight, MulDiv(14, ScreenLogPixelsY(), 72) + 2);
+    EXPECT_GE(fieldHeight, itemHeight);
+    const QSize base = DialogRunner::BaseUnits(DialogRunner::DialogFont(StyleInfoDialog()));
+    EXPECT_EQ(tabLabel, DialogRunner::PixelRect({12, 32, 52, 10}, base));
+    EXPECT_TRUE(tabAlign & Qt::AlignRight);
+    EXPECT_EQ(tabBox.topLeft(), DialogRunner::PixelRect({72, 32, 48, 54}, base).topLeft());
+}
+
+}  // namespace
+
+namespace {
+
+// A page that cannot be built, as one whose printer gives no context.
+class TBrokenPage : public TPropertyPage {
+public:
+    using TPropertyPage::TPropertyPage;
+    void SetupWindow() override { throw std::runtime_error("no context for the printer"); }
+};
+
+TEST_F(OptionsSheetOnQt, AFailureWhileAPageIsBuiltEndsTheSheetAndReachesTheCaller)
+{
+    Sheet.AddPage(std::make_unique<TBrokenPage>(Sheet, StyleInfoDialog(), "Broken"));
+    bool closed = false;
+    try {
+        Run([](QDialog&, QTabWidget& tabs) { tabs.setCurrentIndex(2); });
+    } catch (const std::runtime_error& error) {
+        closed = std::string(error.what()) == "no context for the printer";
+    }
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+}  // namespace
