@@ -5,25 +5,15 @@
 #include "framework/Application.h"
 #include "framework/Platform.h"
 
-#include <algorithm>
-#include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <string>
 #include <vector>
 
 namespace {
-
-void Report(const char* key, double value) { std::printf("%s %.6f\n", key, value); }
-
-double Median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double Max(const std::vector<double>& values) { return values.empty() ? 0 : *std::max_element(values.begin(), values.end()); }
 
 double FileMiB(const std::string& path)
 {
@@ -48,67 +38,55 @@ void MeasureLoad(TBenchEditor& edit, const std::string& file)
     Report("rows", edit.GetNumLines());
 }
 
-void MeasureSave(TBenchEditor& edit, const std::string& scratchDir, double mib)
+// WriteText into a new file, then its fsync apart; and one Save, which
+// writes a temporary file, syncs it and renames it.
+void MeasureWrite(TBenchEditor& edit, const std::string& scratchDir, int runs)
 {
-    const std::string target = scratchDir + "/saved.txt";
-    TStopwatch watch;
-    const bool saved = edit.Save(&target);
-    const double seconds = watch.Seconds();
-    Report("save_ok", saved ? 1 : 0);
-    Report("save_mibs", mib / seconds);
+    const std::string target = scratchDir + "/written.txt";
+    for (int run = 0; run < runs; ++run) {
+        const int fd = open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (fd < 0)
+            return;
+        TDescriptorOutput output(fd);
+        TStopwatch write;
+        const bool ok = edit.WriteText(output);
+        const double seconds = write.Seconds();
+        TStopwatch sync;
+        fsync(fd);
+        Report("fsync_s", sync.Seconds());
+        struct stat info {};
+        fstat(fd, &info);
+        close(fd);
+        Report("write_ok", ok ? 1 : 0);
+        Report("write_mibs", double(info.st_size) / MiB / seconds);
+        Report("write_s", seconds);
+        std::remove(target.c_str());
+    }
+    TStopwatch save;
+    Report("save_ok", edit.Save(&target) ? 1 : 0);
+    Report("save_s", save.Seconds());
     std::remove(target.c_str());
 }
 
-// Types words at the caret, one character message at a time, and reports
-// the median and the slowest keystroke.
-// Times keystrokes and notes how many rows their reflows went over.
-class TKeystrokes {
-public:
-    explicit TKeystrokes(TBenchEditor& edit) : Edit(edit) {}
-
-    void Send(unsigned message, unsigned key)
-    {
-        TStopwatch watch;
-        Edit.SendMessage(message, key);
-        Times.push_back(watch.Millis());
-        MaxRows = std::max(MaxRows, double(Edit.LastReflowRows));
-    }
-
-    void TypeWords(int count, int wordLength)
-    {
-        for (int i = 0; i < count; ++i)
-            Send(WM_CHAR, i % wordLength == wordLength - 1 ? ' ' : 'x');
-    }
-
-    void Report(const std::string& key) const
-    {
-        ::Report((key + "_median_ms").c_str(), Median(Times));
-        ::Report((key + "_max_ms").c_str(), Max(Times));
-        ::Report((key + "_max_at").c_str(), double(std::max_element(Times.begin(), Times.end()) - Times.begin()));
-        ::Report((key + "_rows_max").c_str(), MaxRows);
-    }
-
-private:
-    TBenchEditor& Edit;
-    std::vector<double> Times;
-    double MaxRows = 0;
-};
-
-void MeasureTyping(TBenchEditor& edit)
+// Types words at the caret, one character message at a time.
+void MeasureTypingAtTheEnd(TBenchEditor& edit)
 {
     edit.MoveDocumentEnd();
-    TKeystrokes typing(edit);
-    typing.TypeWords(200, 10);
-    typing.Report("keystroke");
+    for (int i = 0; i < 200; ++i) {
+        TStopwatch watch;
+        edit.SendMessage(WM_CHAR, i % 10 == 9 ? ' ' : 'x');
+        Report("typed_at_end_ms", watch.Millis());
+    }
 }
 
-void MeasureFind(TBenchEditor& edit, double mib)
+void MeasureFind(TBenchEditor& edit, double mib, int runs)
 {
-    TStopwatch watch;
-    const TOffset found = edit.FindText(0, "zqxjvk", false, false, false);
-    const double seconds = watch.Seconds();
-    Report("find_found", found);
-    Report("find_mibs", mib / seconds);
+    for (int run = 0; run < runs; ++run) {
+        TStopwatch watch;
+        const TOffset found = edit.FindText(0, "zqxjvk", false, false, false);
+        Report("find_mibs", mib / watch.Seconds());
+        Report("find_found", found);
+    }
 }
 
 // Replace All from the top, without a dialog: the search loop as the
@@ -126,20 +104,25 @@ void MeasureReplaceAll(TBenchEditor& edit)
     Report("replace_all_s", watch.Seconds());
     Report("replace_all_count", double(edit.Insertions));
     Report("replace_all_paints", double(edit.PaintTimes.size()));
-    Report("replace_all_undo_items", double(edit.UndoStack.Count()));
 }
 
-void MeasureClearUndo(TBenchEditor& edit)
+// Clear All then Undo, which must give back the same text.
+void MeasureClearUndo(TBenchEditor& edit, const std::string& scratchDir, int runs)
 {
     const int64_t before = edit.Lines.TextLength();
-    TStopwatch watch;
-    edit.SetSelectionOffsets(0, EndOfDocument);
-    edit.DeleteSelection();
-    const double clear = watch.Seconds();
-    edit.Undo();
-    Report("clear_s", clear);
-    Report("clear_undo_s", watch.Seconds());
-    Report("clear_undo_same", edit.Lines.TextLength() == before ? 1 : 0);
+    for (int run = 0; run < runs; ++run) {
+        TStopwatch watch;
+        edit.SetSelectionOffsets(0, EndOfDocument);
+        edit.DeleteSelection();
+        edit.UpdateWindow();
+        const double clear = watch.Seconds();
+        edit.Undo();
+        edit.UpdateWindow();
+        Report("clear_s", clear);
+        Report("clear_undo_s", watch.Seconds());
+        Report("clear_undo_same", edit.Lines.TextLength() == before ? 1 : 0);
+    }
+    (void)scratchDir;
 }
 
 void MeasurePaint(TBenchEditor& edit)
@@ -151,8 +134,8 @@ void MeasurePaint(TBenchEditor& edit)
         edit.Invalidate();
         edit.UpdateWindow();
     }
-    Report("paint_median_ms", Median(edit.PaintTimes));
-    Report("paint_count", double(edit.PaintTimes.size()));
+    for (double ms : edit.PaintTimes)
+        Report("paint_ms", ms);
 }
 
 // The loader's step once per screenful, with no message waiting.
@@ -167,32 +150,20 @@ void MeasureProgressStep(TBenchEditor& edit)
     Report("progress_step_us", watch.Seconds() * 1e6 / steps);
 }
 
-void MeasureWrap(TBenchEditor& edit)
+void MeasureWrap(TBenchEditor& edit, int runs)
 {
-    TStopwatch on;
-    edit.SetWordWrap(true);
-    Report("wrap_on_s", on.Seconds());
-    Report("wrapped_rows", edit.GetNumLines());
-    // Typing inside a paragraph in the middle reflows that paragraph only.
-    edit.SetCaretOffset(TOffset(edit.Lines.TextLength() / 2));
-    TKeystrokes typing(edit);
-    typing.TypeWords(50, 6);
-    typing.Report("wrapped_keystroke");
-    // Enter splits the paragraph, Backspace joins it again.
-    TKeystrokes lineEnds(edit);
-    for (int i = 0; i < 10; ++i) {
-        lineEnds.Send(WM_KEYDOWN, VK_RETURN);
-        lineEnds.Send(WM_KEYDOWN, VK_BACK);
+    for (int run = 0; run < runs; ++run) {
+        TStopwatch on;
+        edit.SetWordWrap(true);
+        edit.UpdateWindow();
+        Report("wrap_on_s", on.Seconds());
+        Report("wrapped_rows", edit.GetNumLines());
+        TStopwatch off;
+        edit.SetWordWrap(false);
+        edit.UpdateWindow();
+        Report("wrap_off_s", off.Seconds());
+        Report("unwrapped_rows", edit.GetNumLines());
     }
-    lineEnds.Report("wrapped_enter_back");
-    // A pasted text of several lines rewraps from the caret to the end.
-    TStopwatch paste;
-    edit.InsertText("pasted one\r\npasted two\r\npasted three ");
-    Report("wrapped_paste_lines_ms", paste.Millis());
-    TStopwatch off;
-    edit.SetWordWrap(false);
-    Report("wrap_off_s", off.Seconds());
-    Report("unwrapped_rows", edit.GetNumLines());
 }
 
 // Copy of the whole text and Paste of it at the end. The memory reported is
@@ -229,7 +200,7 @@ public:
 
 }  // namespace
 
-int RunBenchCase(const std::string& kind, const std::string& file, const std::string& scratchDir, int& argc,
+int RunBenchCase(const std::string& kind, const std::string& file, const std::string& scratchDir, int runs, int& argc,
                  char** argv)
 {
     if (kind == "idle")
@@ -239,28 +210,35 @@ int RunBenchCase(const std::string& kind, const std::string& file, const std::st
     edit.SizeTo(100, 40);
     Report("window_cols", edit.WindowCols);
     Report("window_rows", edit.WindowRows);
+    const int64_t baseline = ProcStatusBytes("VmRSS");
     MeasureLoad(edit, file);
     const double mib = FileMiB(file);
-    if (kind == "wrap") {
-        MeasureWrap(edit);
-    } else if (kind == "clipboard") {
+    int status = 0;
+    if (kind == "wrap")
+        MeasureWrap(edit, runs);
+    else if (kind == "clipboard")
         MeasureClipboard(edit);
-    } else if (kind == "replace") {
+    else if (kind == "replace")
         MeasureReplaceAll(edit);
-    } else if (kind == "clear") {
-        MeasureClearUndo(edit);
-    } else if (kind == "print") {
+    else if (kind == "clear")
+        MeasureClearUndo(edit, scratchDir, runs);
+    else if (kind == "print")
         MeasurePrint(edit, scratchDir);
-    } else {
-        MeasureSave(edit, scratchDir, mib);
-        if (kind == "full") {
-            MeasureProgressStep(edit);
-            MeasurePaint(edit);
-            MeasureFind(edit, mib);
-            MeasureTyping(edit);
-            MeasureClearUndo(edit);
-        }
+    else if (kind == "write")
+        MeasureWrite(edit, scratchDir, runs);
+    else if (kind == "keys-off" || kind == "keys-on")
+        status = RunKeystrokeCase(edit, kind == "keys-on", runs);
+    else if (kind == "paste")
+        status = RunPasteCase(edit, runs);
+    else if (kind == "longline")
+        status = RunLongLineCase(edit, runs, baseline);
+    else if (kind == "full") {
+        MeasureProgressStep(edit);
+        MeasurePaint(edit);
+        MeasureFind(edit, mib, runs);
+        MeasureTypingAtTheEnd(edit);
     }
     std::fflush(stdout);
-    return 0;
+    edit.Modified = false;
+    return status;
 }

@@ -56,8 +56,10 @@ void MakeInputFile(const std::string& path, TInputKind kind, int64_t bytes)
     while (written < bytes) {
         block.clear();
         while (block.size() < (1 << 20) && written + int64_t(block.size()) < bytes) {
-            if (kind == TInputKind::Paragraphs) {
+            if (kind == TInputKind::Paragraphs || kind == TInputKind::OneLine) {
                 block += Paragraph(random);
+                if (kind == TInputKind::OneLine)
+                    block.back() = ' ';
                 continue;
             }
             if (kind == TInputKind::LogMarked && ++lines % 12 == 0)

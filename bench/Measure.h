@@ -1,10 +1,14 @@
-// Wall-clock timing and resident-memory readings for the benchmark.
+// Wall-clock timing, resident-memory readings and the statistics of
+// repeated measurements for the benchmark.
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <string>
+#include <vector>
 
 class TStopwatch {
 public:
@@ -32,3 +36,26 @@ inline int64_t ProcStatusBytes(const std::string& field)
 inline void ResetPeakMemory() { std::ofstream("/proc/self/clear_refs") << "5"; }
 
 constexpr double MiB = 1024.0 * 1024.0;
+
+// The samples of one figure.
+struct TStats {
+    double Median = -1, Min = -1, Max = -1;
+    size_t Count = 0;
+
+    static TStats Of(std::vector<double> values)
+    {
+        TStats stats;
+        if (values.empty())
+            return stats;
+        std::sort(values.begin(), values.end());
+        stats.Median = values[values.size() / 2];
+        stats.Min = values.front();
+        stats.Max = values.back();
+        stats.Count = values.size();
+        return stats;
+    }
+};
+
+// A case reports each sample as a "key value" line; a key may come many
+// times.
+inline void Report(const std::string& key, double value) { std::printf("%s %.6f\n", key.c_str(), value); }

@@ -24,3 +24,36 @@ int DisplayColumn(std::string_view text, size_t count, int tabSize)
     }
     return int(std::min<int64_t>(column, INT_MAX));
 }
+
+size_t CharAtColumn(std::string_view text, int64_t column, int tabSize, int64_t& startColumn)
+{
+    const int64_t size = EffectiveTabSize(tabSize);
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const char* at = begin;
+    int64_t atColumn = 0;
+    column = std::max<int64_t>(0, column);
+    while (at < end) {
+        // No further than the column itself: letters alone reach it there.
+        const size_t reach = size_t(std::min<int64_t>(end - at, column - atColumn + 1));
+        const char* tab = static_cast<const char*>(std::memchr(at, '\t', reach));
+        const char* letters = tab ? tab : at + reach;
+        if (atColumn + (letters - at) > column) {
+            startColumn = column;
+            return size_t(at - begin + (column - atColumn));
+        }
+        atColumn += letters - at;
+        at = letters;
+        if (!tab)
+            break;
+        const int64_t stop = (atColumn + size) / size * size;
+        if (stop > column) {
+            startColumn = atColumn;
+            return size_t(at - begin);
+        }
+        atColumn = stop;
+        ++at;
+    }
+    startColumn = atColumn;
+    return text.size();
+}

@@ -3,12 +3,41 @@
 // below 1 counts as 1.
 #pragma once
 
+#include "core/Row.h"
+
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 // The display width of the first count characters of text (count is cut to
 // the text's length).
 int DisplayColumn(std::string_view text, size_t count, int tabSize);
 
+// The character that covers display column `column` (a tab covers every
+// column up to its stop), or text.size() when the text ends before it;
+// startColumn gets that character's first column. Costs a look at each tab
+// before it, not at each character.
+size_t CharAtColumn(std::string_view text, int64_t column, int tabSize, int64_t& startColumn);
+
 // The tab size actually used for a requested one.
 inline int EffectiveTabSize(int tabSize) { return tabSize < 1 ? 1 : tabSize; }
+
+// The same for a row (its line end counts as a character). A row that
+// knows it holds no tab is not looked at; a look at most of a row is made
+// once, so that the row learns it.
+inline int DisplayColumn(const TRow& row, size_t count, int tabSize)
+{
+    if (row.KnownTabFree() || (count > row.size() / 2 && !row.HasTabs()))
+        return int(std::min<size_t>(std::min(count, row.size()), 0x7FFFFFFF));
+    return DisplayColumn(row.View(), count, tabSize);
+}
+
+inline size_t CharAtColumn(const TRow& row, int64_t column, int tabSize, int64_t& startColumn)
+{
+    if (row.KnownTabFree() || (column > int64_t(row.size() / 2) && !row.HasTabs())) {
+        startColumn = std::clamp<int64_t>(column, 0, int64_t(row.size()));
+        return size_t(startColumn);
+    }
+    return CharAtColumn(row.View(), column, tabSize, startColumn);
+}

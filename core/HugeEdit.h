@@ -255,6 +255,9 @@ private:
     // Returns where a text copied into the blocks now lives, or null.
     const char* InsertRowWise(const std::vector<TUndoText::TPiece>& pieces, int lineEnds);
     void PlaceInsertedLine(TRowIndex line, std::string_view text, bool inBlocks);
+    void InsertKeptRows(THEUndoItem& record);
+    // Redo's deletion keeps its rows in the record it replays.
+    THEUndoItem* KeepRowsIn = nullptr;
     void ShowLoadFailure(TLoadResult result, const std::string& path);
     void TakeLoadedFile(const std::string& path, const TTextInput& input, TLoadResult result);
     // Asks before a save over the document's own file would lose text;

@@ -1,6 +1,7 @@
 // The three operations through which every change of the text goes, and
 // the double-click word selection.
 #include "core/HugeEdit.h"
+#include "core/Reflow.h"
 #include "core/WordChar.h"
 
 #include <algorithm>
@@ -44,8 +45,10 @@ TUndoText THugeEdit::DeletedText(TRowIndex r1, TRowIndex c1, TRowIndex r2, TRowI
         return TUndoText(std::string(Lines[r1].View().substr(c1, c2 - c1)));
     TUndoText text;
     text.Append(Lines[r1].View().substr(c1), Lines[r1].IsView());
-    for (TRowIndex r = r1 + 1; r < r2; ++r)
-        text.Append(Lines[r].View(), Lines[r].IsView());
+    Lines.ForEachRun(r1 + 1, r2, [&](const TRow* rows, size_t n) {
+        for (size_t i = 0; i < n; ++i)
+            text.Append(rows[i].View(), rows[i].IsView());
+    });
     text.Append(Lines[r2].View().substr(0, c2), Lines[r2].IsView());
     return text;
 }
@@ -60,15 +63,32 @@ void THugeEdit::DeleteSelection()
             std::swap(sr, er), std::swap(sc, ec);
         const TOffset start = OffsetOf(sr, sc);
         TUndoText deleted = SuspendRecording ? TUndoText() : DeletedText(sr, sc, er, ec);
-        std::string tail(Lines[er].View().substr(ec));
+        // Many whole rows between the ends go to the record as they are, so
+        // that Undo can put them back without making them again.
+        THEUndoItem* keeper = SuspendRecording ? KeepRowsIn : nullptr;
+        THELineArray::TDetachedRows kept;
+        const int64_t keptAt = int64_t(Lines[sr].size()) - sc;
+        if ((keeper || !SuspendRecording) && er - sr - 1 >= THELineArray::BlockRows)
+            kept = Lines.Detach(sr + 1, er);
+        const TRowIndex endRow = er - kept.Size();
+        std::string tail(Lines[endRow].View().substr(ec));
         TRow& first = Lines.Edit(sr);
         first.Truncate(sc);
         first.Append(tail);
-        if (er > sr) {
-            Lines.Erase(sr + 1, er + 1);
+        if (endRow > sr) {
+            Lines.Erase(sr + 1, endRow + 1);
             Invalidate();
         }
+        const int64_t deletedSize = SuspendRecording ? 0 : int64_t(deleted.size());
         RecordText(THEUndoItem::Deletion, std::move(deleted));
+        if (!SuspendRecording)
+            keeper = CurrentRecord.get();
+        if (keeper && kept.Size()) {
+            keeper->RowsAt = keptAt;
+            keeper->RowsEnd = (SuspendRecording ? int64_t(keeper->Text.size()) : deletedSize) - ec;
+            keeper->RowsKey = ReflowKey({WordWrap, WindowCols, TabSize});
+            keeper->Rows = std::move(kept);
+        }
         HasSelection = false;
         CaretRow = sr;
         CaretCol = sc;
@@ -155,6 +175,31 @@ void THugeEdit::InsertPieces(const std::vector<TUndoText::TPiece>& pieces)
         RecordText(THEUndoItem::Insertion, stored ? TUndoText::ViewOf({stored, size}) : TUndoText::Of(pieces));
     Reflow(row, col, lineEnds >= 2);
     SetCaretOffset(TOffset(int64_t(at) + int64_t(size)));
+    Modified = true;
+}
+
+// Undo of a deletion that kept its rows: the rows go back whole between the
+// first and the last line of the text.
+void THugeEdit::InsertKeptRows(THEUndoItem& record)
+{
+    if (EditLocked)
+        return;
+    const int64_t size = int64_t(record.Text.size());
+    LengthBound += size;
+    const TOffset at = OffsetOf(CaretRow, CaretCol);
+    const TRowIndex row = CaretRow, col = CaretCol;
+    const TRowIndex rows = record.Rows.Size();
+    const std::string head = record.Text.Substr(0, size_t(record.RowsAt));
+    std::string last = record.Text.Substr(size_t(record.RowsEnd), size_t(size - record.RowsEnd));
+    last.append(Lines[row].View().substr(size_t(col)));
+    TRow& first = Lines.Edit(row);
+    first.Truncate(size_t(col));
+    first.Append(head);
+    Lines.Attach(row + 1, std::move(record.Rows));
+    Lines.Insert(row + 1 + rows, TRow(last));
+    Invalidate();
+    Reflow(row, col, true);
+    SetCaretOffset(TOffset(int64_t(at) + size));
     Modified = true;
 }
 

@@ -16,11 +16,15 @@ void THugeEdit::Reflow(TRowIndex row, TRowIndex col, bool toEnd)
         --col;
     const TRect client = GetClientRect();
     const long xPos = Scroller->XPos, yPos = Scroller->YPos;
-    const int startX = int((DisplayColumn(Lines[row].View(), size_t(col), TabSize) - xPos) * CharWidth + LeftMargin);
+    const int startX = int((DisplayColumn(Lines[row], size_t(col), TabSize) - xPos) * CharWidth + LeftMargin);
     const int startY = int((row - yPos) * LineHeight + TopMargin);
     const TRect startArea{startX, startY, client.right, startY + LineHeight};
 
-    const TReflowResult result = ReflowRows(Lines, row, col, toEnd, {WordWrap, WindowCols, TabSize});
+    // Rows already wrapped for these parameters need a pass over what
+    // changed only, wherever it stops; a new width or mode needs them all.
+    const TReflowParams params{WordWrap, WindowCols, TabSize};
+    const bool allRows = toEnd && Lines.SettledFor() != ReflowKey(params);
+    const TReflowResult result = ReflowRows(Lines, row, col, allRows, params);
     const TRowIndex firstChanged = result.FirstChanged;
     LastReflowRows = result.RowsExamined;
 
@@ -62,6 +66,7 @@ void THugeEdit::RewrapAll()
         return;
     }
     const TKeptSelection kept = KeepSelection();
+    Lines.SetSettledFor(UnsettledKey);
     Reflow(0, 0, true);
     RestoreSelection(kept);
 }

@@ -1,6 +1,7 @@
 // The undo history: records of caret positions and of inserted and deleted
 // text, replayed through the editing operations with recording suspended.
 #include "core/HugeEdit.h"
+#include "core/Reflow.h"
 
 #include <algorithm>
 
@@ -99,7 +100,10 @@ void THugeEdit::Undo()
         const THEUndoItem& record = *CurrentRecord;
         again = !record.IsPosition();
         if (record.Pos == THEUndoItem::Deletion) {
-            InsertPieces(record.Text.Pieces());
+            if (CurrentRecord->Rows.Size() && CurrentRecord->RowsKey == ReflowKey({WordWrap, WindowCols, TabSize}))
+                InsertKeptRows(*CurrentRecord);
+            else
+                InsertPieces(record.Text.Pieces());
         } else if (record.Pos == THEUndoItem::Insertion) {
             // Never below 0: a negative offset would mean the end of the
             // document.
@@ -139,7 +143,9 @@ void THugeEdit::Redo()
         } else if (record.Pos == THEUndoItem::Deletion) {
             const TOffset b = wasSelection ? selectionStart : OffsetOf(CaretRow, CaretCol);
             SetSelectionOffsets(b, TOffset(int64_t(b) + int64_t(record.Text.size())));
+            KeepRowsIn = CurrentRecord.get();
             DeleteSelection();
+            KeepRowsIn = nullptr;
         } else if (record.Anchor < 0) {
             SetCaretOffset(record.Pos);
         } else {

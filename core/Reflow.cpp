@@ -36,12 +36,31 @@ size_t PrefixReaching(std::string_view text, int64_t target, int tabSize)
     return text.size();
 }
 
+// What one pass did: its result, the first row after it that it did not
+// examine, and how many rows it added (or, below 0, removed).
+struct TPass {
+    TReflowResult Result;
+    TRowIndex Next = 0;
+    TRowIndex Added = 0;
+};
+
+// Rows that a reflow or the loader made, none changed since, hold a line
+// end only as their last character: a pass over all of them need not look
+// for others.
+bool Trusted(const THELineArray& lines, bool toEnd)
+{
+    return toEnd && lines.SettledFor() != 0 && lines.ChangedRanges().empty();
+}
+
 // --- the unwrapped pass -------------------------------------------------------
 
-TReflowResult UnwrappedPass(THELineArray& lines, TRowIndex row, size_t col, bool toEnd)
+TPass UnwrappedPass(THELineArray& lines, TRowIndex row, size_t col, bool toEnd, TRowIndex stableFrom)
 {
-    TReflowResult result;
+    TPass pass;
+    TReflowResult& result = pass.Result;
     TRowIndex& firstChanged = result.FirstChanged;
+    const TRowIndex before = lines.Size();
+    const bool trusted = Trusted(lines, toEnd);
     THELineArray::TCursor cursor(lines, row);
     size_t from = col;
     // Whether the characters before `from` are known to hold no line end,
@@ -51,15 +70,18 @@ TReflowResult UnwrappedPass(THELineArray& lines, TRowIndex row, size_t col, bool
         ++result.RowsExamined;
         TRow& current = cursor.Row();
         size_t length = current.size();
-        size_t lineEnd = FindLineEnd(current, std::min(from, length));
+        size_t lineEnd = trusted ? (length && current.back() == '\n' ? length - 1 : None)
+                                 : FindLineEnd(current, std::min(from, length));
         if (lineEnd != None && lineEnd + 1 < length) {
             cursor.InsertNext(TRow::CutTail(current, lineEnd + 1));
             cursor.Advance();
             if (firstChanged < 0)
                 firstChanged = cursor.Index();
         } else if (lineEnd != None) {
-            if (!toEnd)
+            if (!toEnd && cursor.NextIsOriginalFrom(stableFrom)) {
+                pass.Next = cursor.Index() + 1;
                 break;
+            }
             cursor.Advance();
         } else if (cursor.HasNext()) {
             TRow::Join(current, cursor.Next());
@@ -76,40 +98,49 @@ TReflowResult UnwrappedPass(THELineArray& lines, TRowIndex row, size_t col, bool
         from = 0;
         clean = true;
     }
-    return result;
+    if (pass.Next == 0)
+        pass.Next = cursor.Size();
+    pass.Added = cursor.Size() - before;
+    return pass;
 }
 
 // --- the wrapped pass ---------------------------------------------------------
 
 class TWrappedPass {
 public:
-    TWrappedPass(THELineArray& lines, TRowIndex start, size_t col, int pending, bool toEnd, const TReflowParams& params)
-        : Cursor(lines, start),
+    TWrappedPass(THELineArray& lines, TRowIndex start, size_t col, bool toEnd, TRowIndex stableFrom,
+                 const TReflowParams& params)
+        : Before(lines.Size()),
+          Trust(Trusted(lines, toEnd)),
+          Cursor(lines, start),
           Width(std::max(1, params.WindowCols)),
           TabSize(params.TabSize),
           ToEnd(toEnd),
-          Pending(pending),
+          StableFrom(stableFrom),
           Col(col)
     {
     }
 
-    TReflowResult Run()
+    TPass Run()
     {
-        while (Cursor.Valid() && Step()) {
+        while (Cursor.Valid() && !Stopped && Step()) {
         }
+        TPass pass{{FirstChanged, RowsExamined}, Stopped ? Cursor.Index() : Cursor.Size(), Cursor.Size() - Before};
         Cursor.Finish();
-        return {FirstChanged, RowsExamined};
+        return pass;
     }
 
 private:
+    const TRowIndex Before;
+    const bool Trust;
     THELineArray::TCursor Cursor;
     const int Width;
     const int TabSize;
     const bool ToEnd;
-    int Pending;
-    // Paragraph ends to pass before the pass may stop: text split off at a
-    // line end inside a row begins a paragraph that is wrapped to its end.
-    int EndsToPass = 0;
+    // Rows of the array from this index on that the pass has not touched
+    // are as it would leave them.
+    const TRowIndex StableFrom;
+    bool Stopped = false;
     size_t Col;
     // The characters of the current row from Col up to ScanFrom are known
     // to hold no line end, and NextScanFrom says the same of the next row:
@@ -125,9 +156,13 @@ private:
             FirstChanged = Cursor.Index();
     }
 
+    // The current row is final. When the next one is a row the pass has not
+    // touched, the rows from there on stay as they are, and the pass stops.
     void MoveOn()
     {
-        ++RowsExamined;
+        Stopped = !ToEnd && Cursor.NextIsOriginalFrom(StableFrom);
+        if (!Stopped)
+            ++RowsExamined;
         Cursor.Advance();
         Col = 0;
         ScanFrom = NextScanFrom;
@@ -135,8 +170,8 @@ private:
     }
 
     bool Step();
+    bool CutParagraph(const TRow& row);
     bool EraseEmptyRow();
-    bool CrossParagraphEnd();
     bool SplitTooWide(TRow& row, size_t lineEnd);
     bool TakeUp(TRow& row, int rowWidth);
 };
@@ -147,16 +182,13 @@ bool TWrappedPass::Step()
     TRow& row = Cursor.Row();
     if (row.empty())
         return EraseEmptyRow();
+    if (Trust && Col == 0 && row.IsView() && row.back() == '\n' && CutParagraph(row))
+        return true;
     const size_t length = row.size();
     const size_t lineEnd = FindLineEnd(row, std::max(Col, ScanFrom));
-    if (lineEnd != None)
-        ++Pending;
     if (lineEnd != None && lineEnd + 1 < length) {
         Changed();
         Cursor.InsertNext(TRow::CutTail(row, lineEnd + 1));
-        // This row counts its line end again when it is examined again.
-        --Pending;
-        ++EndsToPass;
         ScanFrom = Col == 0 ? lineEnd : 0;
         Col = 0;
         return true;
@@ -165,8 +197,10 @@ bool TWrappedPass::Step()
     // no further than one column past it.
     const int width = DisplayColumn(row.View(), std::min(length, size_t(Width) + 1), TabSize);
     const char last = row.back();
-    if (last == '\n' && width <= Width)
-        return CrossParagraphEnd();
+    if (last == '\n' && width <= Width) {
+        MoveOn();
+        return true;
+    }
     if (!IsBreakOrLineEnd(last) && Cursor.HasNext()) {
         Changed();
         ScanFrom = length;
@@ -174,24 +208,52 @@ bool TWrappedPass::Step()
         Cursor.EraseNext();
         return true;
     }
-    // A paragraph end too wide to be split stays as it is: the pass may
-    // stop there as at one that fits.
-    if (width > Width && !SplitTooWide(row, lineEnd) && last == '\n')
-        return CrossParagraphEnd();
+    // A paragraph end too wide to be split stays as it is.
+    if (width > Width && !SplitTooWide(row, lineEnd) && last == '\n') {
+        MoveOn();
+        return true;
+    }
     if (width < Width)
         return TakeUp(row, width);
     MoveOn();
     return true;
 }
 
-// A paragraph's last row that needs no change; false ends the pass.
-bool TWrappedPass::CrossParagraphEnd()
+// A whole line without tabs, as rows view it after loading or unwrapping:
+// its rows are those that splitting it row by row gives (see
+// SplitTooWide), found without measuring it again for each of them.
+// False when the line holds a tab.
+bool TWrappedPass::CutParagraph(const TRow& row)
 {
-    --Pending;
-    if (EndsToPass > 0)
-        --EndsToPass;
-    else if (!ToEnd && Pending <= 0)
+    const char* text = row.data();
+    const size_t length = row.size();
+    const size_t width = size_t(Width);
+    if (std::memchr(text, '\t', length))
         return false;
+    size_t pos = 0;
+    while (length - pos > width) {
+        const size_t rest = length - pos;
+        const size_t k = std::min(width - 1, rest - 1);
+        size_t found = None;
+        for (size_t i = k + 1; i-- > 0;) {
+            if (IsWrapBreak(text[pos + i])) {
+                found = i;
+                break;
+            }
+        }
+        for (size_t i = k + 1; found == None && i < rest; ++i) {
+            if (IsWrapBreak(text[pos + i]))
+                found = i;
+        }
+        if (found == None || found + 1 >= rest)
+            break;
+        Changed();
+        Cursor.Emit(TRow::ViewOf(text + pos, found + 1));
+        ++RowsExamined;
+        pos += found + 1;
+    }
+    if (pos > 0)
+        Cursor.Row() = TRow::ViewOf(text + pos, length - pos);
     MoveOn();
     return true;
 }
@@ -231,10 +293,6 @@ bool TWrappedPass::SplitTooWide(TRow& row, size_t lineEnd)
     if (length - cut > size_t(Width) || row.back() == '\n') {
         // What is known of this row's line ends holds for its tail.
         size_t knownClean = (lineEnd == None ? length : lineEnd);
-        // A paragraph end that moves down is counted again on its new row,
-        // so the pass still stops at the paragraph's end.
-        if (row.back() == '\n')
-            --Pending;
         Cursor.InsertNext(TRow::CutTail(row, cut));
         NextScanFrom = cut >= Col ? knownClean - cut : 0;
     } else {
@@ -249,7 +307,7 @@ bool TWrappedPass::TakeUp(TRow& row, int rowWidth)
 {
     if (!Cursor.HasNext())
         return false;
-    TRow& next = Cursor.Next();
+    const TRow& next = Cursor.PeekNext();
     if (next.empty()) {
         // What a deletion emptied goes, and this row takes up from the row
         // that follows it.
@@ -276,12 +334,43 @@ bool TWrappedPass::TakeUp(TRow& row, int rowWidth)
     }
     Changed();
     ScanFrom = row.size();
-    TRow::MoveFront(row, next, found + 1);
-    if (next.empty())
+    TRow& taken = Cursor.Next();
+    TRow::MoveFront(row, taken, found + 1);
+    if (taken.empty())
         Cursor.EraseNext();
     else
         MoveOn();
     return true;
+}
+
+}  // namespace
+
+uint64_t ReflowKey(const TReflowParams& params)
+{
+    if (!params.WordWrap)
+        return 1;
+    return (uint64_t(1) << 63) | (uint64_t(uint32_t(std::max(1, params.WindowCols))) << 24) |
+           uint64_t(EffectiveTabSize(params.TabSize) & 0xFFFFFF);
+}
+
+namespace {
+
+// One pass from (row, column); in wrapped mode it begins one row earlier
+// when the edit lies in the row's first word, which may now fit on the row
+// above (only a soft row above belongs to the same paragraph).
+TPass RunPass(THELineArray& lines, TRowIndex row, size_t column, bool toEnd, TRowIndex stableFrom,
+              const TReflowParams& params)
+{
+    if (!params.WordWrap)
+        return UnwrappedPass(lines, row, column, toEnd, stableFrom);
+    std::string_view text = lines[row].View();
+    auto firstBreak = std::find_if(text.begin(), text.end(), IsBreakOrLineEnd);
+    if ((firstBreak == text.end() || size_t(firstBreak - text.begin()) >= column) && row != 0 &&
+        !lines[row - 1].EndsWithLineEnd()) {
+        --row;
+        column = 0;
+    }
+    return TWrappedPass(lines, row, column, toEnd, stableFrom, params).Run();
 }
 
 }  // namespace
@@ -291,33 +380,46 @@ TReflowResult ReflowRows(THELineArray& lines, TRowIndex row, TRowIndex col, bool
     if (lines.Size() == 0)
         return {};
     row = std::clamp<TRowIndex>(row, 0, lines.Size() - 1);
-    size_t column = col < 0 ? 0 : size_t(col);
+    const size_t column = col < 0 ? 0 : size_t(col);
+    TReflowResult result;
+    if (toEnd) {
+        result = RunPass(lines, row, column, true, 0, params).Result;
+        if (row == 0)
+            lines.SetSettledFor(ReflowKey(params));
+    } else {
+        // A pass over each run of changed rows (the edited row among them),
+        // each stopping once it is past them and the rows are stable again.
+        std::vector<THELineArray::TRowRange> ranges = lines.ChangedRanges();
+        ranges.push_back({row, row});
+        std::sort(ranges.begin(), ranges.end(), [](const auto& a, const auto& b) { return a.First < b.First; });
+        TRowIndex added = 0, next = 0;
+        const TRowIndex editRow = row;
+        for (const THELineArray::TRowRange& range : ranges) {
+            const TRowIndex last = std::min(range.Last + added, lines.Size() - 1);
+            if (last < next)
+                continue;
+            const TRowIndex start = std::clamp<TRowIndex>(std::max(range.First + added, next), 0, lines.Size() - 1);
+            const size_t from = start == editRow + added ? column : 0;
+            const TPass pass = RunPass(lines, start, from, false, last + 1, params);
+            if (pass.Result.FirstChanged >= 0 &&
+                (result.FirstChanged < 0 || pass.Result.FirstChanged < result.FirstChanged))
+                result.FirstChanged = pass.Result.FirstChanged;
+            result.RowsExamined += pass.Result.RowsExamined;
+            added += pass.Added;
+            next = pass.Next;
+        }
+    }
     if (!params.WordWrap) {
-        TReflowResult result = UnwrappedPass(lines, row, column, toEnd);
-        TRowIndex& firstChanged = result.FirstChanged;
         // An empty last row behind a line end holds no text: the position
         // after the final line end exists in neither mode, so caret offsets
         // and undo records mean the same place whatever the wrap mode.
         const TRowIndex last = lines.Size() - 1;
         if (last > 0 && lines[last].empty()) {
             lines.Erase(last);
-            if (firstChanged < 0 || firstChanged > last)
-                firstChanged = last;
+            if (result.FirstChanged < 0 || result.FirstChanged > last)
+                result.FirstChanged = last;
         }
-        return result;
     }
-    // When the edit lies in the row's first word, that word may now fit on
-    // the row above: begin there.
-    std::string_view text = lines[row].View();
-    auto firstBreak = std::find_if(text.begin(), text.end(), IsBreakOrLineEnd);
-    int pending = 0;
-    // Only a soft row above belongs to the same paragraph; starting there
-    // keeps the count at 0, so the pass still stops at the paragraph's end
-    // instead of running through the rest of the document.
-    if ((firstBreak == text.end() || size_t(firstBreak - text.begin()) >= column) && row != 0 &&
-        !lines[row - 1].EndsWithLineEnd()) {
-        --row;
-        column = 0;
-    }
-    return TWrappedPass(lines, row, column, pending, toEnd, params).Run();
+    lines.ForgetChanges();
+    return result;
 }

@@ -32,7 +32,18 @@ TRow::THeap* TRow::Allocate(size_t capacity)
     heap->Size = 0;
     heap->Capacity = uint32_t(capacity);
     heap->Front = 0;
+    heap->TabFree = 0;
     return heap;
+}
+
+bool TRow::HasTabs() const noexcept
+{
+    if (Bits && !IsView() && Heap()->TabFree)
+        return false;
+    const bool tabs = std::memchr(data(), '\t', size()) != nullptr;
+    if (Bits && !IsView())
+        Heap()->TabFree = tabs ? 0 : 1;
+    return tabs;
 }
 
 TRow::TRow(std::string_view text)
@@ -56,34 +67,7 @@ TRow& TRow::operator=(const TRow& other)
     return *this;
 }
 
-TRow& TRow::operator=(TRow&& other) noexcept
-{
-    if (this != &other) {
-        Release();
-        Bits = other.Bits;
-        other.Bits = 0;
-    }
-    return *this;
-}
-
-void TRow::Release() noexcept
-{
-    if (Bits && !IsView())
-        std::free(Heap());
-    Bits = 0;
-}
-
-TRow TRow::ViewOf(const char* text, size_t length)
-{
-    auto address = reinterpret_cast<uint64_t>(text);
-    if (length == 0)
-        return TRow();
-    if (length > MaxViewLength || address > AddressMask)
-        return TRow(std::string_view(text, length));
-    TRow row;
-    row.Bits = ViewTag | (uint64_t(length) << LengthShift) | address;
-    return row;
-}
+void TRow::FreeHeap() noexcept { std::free(Heap()); }
 
 bool TRow::Adjacent(const TRow& a, const TRow& b) noexcept
 {
@@ -147,6 +131,8 @@ void TRow::Replace(size_t pos, size_t count, std::string_view text)
         heap->Front -= uint32_t(text.size());
         heap->Size += uint32_t(text.size());
         std::memcpy(heap->Text(), text.data(), text.size());
+        if (std::memchr(text.data(), '\t', text.size()))
+            heap->TabFree = 0;
         return;
     }
     Reserve(newSize);
@@ -155,6 +141,8 @@ void TRow::Replace(size_t pos, size_t count, std::string_view text)
     std::memmove(t + pos + text.size(), t + pos + count, n - pos - count);
     if (!text.empty())
         std::memcpy(t + pos, text.data(), text.size());
+    if (std::memchr(text.data(), '\t', text.size()))
+        heap->TabFree = 0;
     heap->Size = uint32_t(newSize);
 }
 
@@ -239,7 +227,7 @@ TRow TRow::CutTail(TRow& row, size_t at)
     return tail;
 }
 
-void TRow::Join(TRow& a, TRow& b)
+void TRow::JoinApart(TRow& a, TRow& b)
 {
     if (b.empty())
         return;

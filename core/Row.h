@@ -20,12 +20,28 @@ public:
     TRow(const TRow& other);
     TRow(TRow&& other) noexcept : Bits(other.Bits) { other.Bits = 0; }
     TRow& operator=(const TRow& other);
-    TRow& operator=(TRow&& other) noexcept;
+    TRow& operator=(TRow&& other) noexcept
+    {
+        if (this != &other) {
+            Release();
+            Bits = other.Bits;
+            other.Bits = 0;
+        }
+        return *this;
+    }
     ~TRow() { Release(); }
 
     // A view of text that lives in a block of the row array. Views longer
     // than MaxViewLength are not possible: such text is copied instead.
-    static TRow ViewOf(const char* text, size_t length);
+    static TRow ViewOf(const char* text, size_t length)
+    {
+        const auto address = reinterpret_cast<uint64_t>(text);
+        if (length - 1 >= MaxViewLength || address > AddressMask)
+            return length ? TRow(std::string_view(text, length)) : TRow();
+        TRow row;
+        row.Bits = ViewTag | (uint64_t(length) << LengthShift) | address;
+        return row;
+    }
     static constexpr size_t MaxViewLength = 0x7FFF;
     // The longest row; longer edits throw std::length_error.
     static constexpr size_t MaxLength = 0xFFFFFFF0u;
@@ -50,6 +66,11 @@ public:
     std::string str() const { return std::string(View()); }
     bool EndsWithLineEnd() const noexcept { return !empty() && back() == '\n'; }
     bool IsView() const noexcept { return (Bits & ViewTag) != 0; }
+    // Whether the text holds a tab. A row kept in storage of its own
+    // remembers that it has none until text with a tab is put in, so that
+    // columns in a very long row cost nothing per keystroke.
+    bool HasTabs() const noexcept;
+    bool KnownTabFree() const noexcept { return Bits && !IsView() && Heap()->TabFree; }
 
     // Editing; a view is copied into its own storage first, except where
     // the result is still a part of the viewed text (Truncate, EraseFront,
@@ -74,7 +95,16 @@ public:
     // Cuts row at `at` and returns the characters from `at` on.
     static TRow CutTail(TRow& row, size_t at);
     // Appends b to a and leaves b empty.
-    static void Join(TRow& a, TRow& b);
+    static void Join(TRow& a, TRow& b)
+    {
+        // Rows of contiguous text stay a view.
+        if (a.IsView() && b.IsView() && a.data() + a.size() == b.data() && a.size() + b.size() <= MaxViewLength) {
+            a.Bits += b.Bits & (uint64_t(MaxViewLength) << LengthShift);
+            b.Bits = 0;
+            return;
+        }
+        JoinApart(a, b);
+    }
     // Moves the first n characters of from to the end of to.
     static void MoveFront(TRow& to, TRow& from, size_t n);
     // Moves the characters of from from `at` on to the front of to.
@@ -96,6 +126,7 @@ private:
         uint32_t Size;
         uint32_t Capacity;
         uint32_t Front;
+        mutable uint32_t TabFree;  // 1: known to hold no tab; 0: not known
         char* Base() noexcept { return reinterpret_cast<char*>(this + 1); }
         char* Text() noexcept { return Base() + Front; }
     };
@@ -104,7 +135,14 @@ private:
     static THeap* Allocate(size_t capacity);
     // Ensures heap storage with room for newSize characters from Front on.
     void Reserve(size_t newSize);
-    void Release() noexcept;
+    void Release() noexcept
+    {
+        if (Bits && !IsView())
+            FreeHeap();
+        Bits = 0;
+    }
+    void FreeHeap() noexcept;
+    static void JoinApart(TRow& a, TRow& b);
     bool Overlaps(std::string_view text) const noexcept;
 };
 

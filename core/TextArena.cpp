@@ -93,6 +93,7 @@ const char* TTextArena::StoreApart(const char* text, size_t n)
 void TTextArena::Clear() noexcept
 {
     BlockList.clear();
+    Files.clear();
     Fill = nullptr;
 }
 

@@ -3,7 +3,10 @@
 // the arena lives; blocks are released together by Clear.
 #pragma once
 
+#include "core/MappedFile.h"
+
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 class TTextArena {
@@ -35,6 +38,9 @@ public:
     // Copies text into a block of its own, leaving the fill block as it is.
     const char* StoreApart(const char* text, size_t n);
 
+    // Keeps a mapped file whose pages rows view, until Clear.
+    void Keep(std::unique_ptr<TMappedFile> file) { Files.push_back(std::move(file)); }
+
     void Clear() noexcept;
     size_t BytesReserved() const noexcept;
 
@@ -51,6 +57,7 @@ private:
         size_t Used = 0;
     };
     std::vector<TBlock> BlockList;
+    std::vector<std::unique_ptr<TMappedFile>> Files;
     // The block that Reserve and Commit work on.
     TBlock* Fill = nullptr;
 };

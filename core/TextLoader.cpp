@@ -1,6 +1,7 @@
 #include "core/TextLoader.h"
 
 #include "core/DisplayColumn.h"
+#include "core/Reflow.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,6 +11,12 @@
 #include <cerrno>
 #include <cstring>
 #include <limits>
+#include <optional>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#include <xmmintrin.h>
+#endif
 
 // --- input ----------------------------------------------------------------------
 
@@ -125,6 +132,11 @@ long TTextInput::Read(char* buffer, size_t n)
     }
 }
 
+bool TTextInput::SeekTo(int64_t offset)
+{
+    return Fd >= 0 && lseek(Fd, off_t(offset), SEEK_SET) == off_t(offset);
+}
+
 // --- the wrapped reading rule -------------------------------------------------------
 
 namespace {
@@ -208,6 +220,48 @@ void CutLineForReading(std::string_view line, int windowCols, int tabSize,
 
 namespace {
 
+// Calls each(offset) for every line feed in text[from, to), in order, up to
+// the first Ctrl-Z, or carriage return if crToo, and returns where that is
+// (to if none); stops early when each returns false. Sixty-four bytes are
+// compared at a time, in one pass: a call per line to memchr, or a pass per
+// character looked for, costs more than the search on lines of usual length.
+template <class TEach>
+size_t ScanLineFeeds(const char* text, size_t from, size_t to, bool crToo, TEach&& each)
+{
+#ifdef __SSE2__
+    const __m128i lineFeed = _mm_set1_epi8('\n'), endMark = _mm_set1_epi8(0x1A);
+    const __m128i carriageReturn = _mm_set1_epi8(crToo ? '\r' : 0x1A);
+    auto masks = [&](size_t at, int shift, uint64_t& lineFeeds, uint64_t& specials) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at));
+        lineFeeds |= uint64_t(uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, lineFeed)))) << shift;
+        const __m128i special = _mm_or_si128(_mm_cmpeq_epi8(bytes, endMark), _mm_cmpeq_epi8(bytes, carriageReturn));
+        specials |= uint64_t(uint32_t(_mm_movemask_epi8(special))) << shift;
+    };
+    for (; from + 64 <= to; from += 64) {
+        // The processor's own prefetching stops at page boundaries.
+        _mm_prefetch(text + std::min(from + 4096, to - 1), _MM_HINT_T0);
+        uint64_t lineFeeds = 0, specials = 0;
+        for (int shift = 0; shift < 64; shift += 16)
+            masks(from + size_t(shift), shift, lineFeeds, specials);
+        if (specials)
+            lineFeeds &= (specials & -specials) - 1;  // those before the first special
+        for (; lineFeeds; lineFeeds &= lineFeeds - 1)
+            if (!each(from + size_t(__builtin_ctzll(lineFeeds))))
+                return to;
+        if (specials)
+            return from + size_t(__builtin_ctzll(specials));
+    }
+#endif
+    for (; from < to; ++from) {
+        const char c = text[from];
+        if (c == 0x1A || (crToo && c == '\r'))
+            return from;
+        if (c == '\n' && !each(from))
+            return to;
+    }
+    return to;
+}
+
 class TLoader {
 public:
     TLoader(THELineArray& lines, TTextInput& input, const TLoadOptions& options, int windowRows,
@@ -252,8 +306,13 @@ private:
     size_t Pending = 0;
     TRow LongLine;
     bool InLongLine = false;
+    // The file being read through a mapping, while it is.
+    TMappedFile* Mapped = nullptr;
 
     size_t Clean(char* text, size_t n);
+    std::optional<TLoadResult> ReadMapped();
+    void StoreMappedLine(const char* text, size_t length, bool checkCr);
+    void StoreText(const char* text, size_t length);
     void TakeLines(char* base, size_t length, size_t searchFrom);
     void FinishLastLine();
     void StoreLine(const char* text, size_t length);
@@ -271,6 +330,8 @@ TLoadResult TLoader::Run()
     }
     if (Input.SizeHint() > Options.MaxLength)
         return TooLarge();
+    if (const std::optional<TLoadResult> mapped = ReadMapped())
+        return *mapped;
     TLoadResult result = TLoadResult::Ok;
     while (!InputEnded && !Stopped) {
         char* base = Arena.Reserve(ReadBlock, Pending, TextBlock);
@@ -297,6 +358,133 @@ TLoadResult TLoader::Run()
     if (Lines.Size() == 0)
         Lines.Append(TRow("\n"));
     return Stopped ? TLoadResult::Abandoned : result;
+}
+
+// Reads a regular file through a mapping of it: rows view its pages. No
+// result when the file is not mapped, or only partly read so (a part that
+// cannot be read, carriage returns at its start): the rest is then read
+// from Facts.BytesRead on.
+std::optional<TLoadResult> TLoader::ReadMapped()
+{
+    const int fd = Input.FileDescriptor();
+    if (!Options.MapFile || fd < 0 || Input.SizeHint() <= 0)
+        return std::nullopt;
+    std::unique_ptr<TMappedFile> file = TMappedFile::Map(fd, size_t(Input.SizeHint()));
+    if (!file)
+        return std::nullopt;
+    Mapped = file.get();
+    const char* const text = file->Data();
+    const size_t size = file->Size();
+    // Resident a part at a time, so that the first screenful comes quickly.
+    const size_t Part = std::max<size_t>(1, Options.ReadBlockSize);
+    size_t lineStart = 0, end = size;
+    bool checkCr = false, complete = true;
+    for (size_t part = 0; part < end && !Stopped; part += Part) {
+        const size_t partEnd = std::min(end, part + Part);
+        if (!file->Populate(part, partEnd - part)) {
+            complete = false;
+            break;
+        }
+        auto store = [&](size_t lineFeed) {
+            StoreMappedLine(text + lineStart, lineFeed + 1 - lineStart, checkCr);
+            lineStart = lineFeed + 1;
+            return !Stopped;
+        };
+        for (size_t from = std::max(lineStart, part); from < partEnd && !Stopped;) {
+            const size_t special = ScanLineFeeds(text, from, partEnd, !checkCr, store);
+            if (special == partEnd)
+                break;
+            if (text[special] == 0x1A) {
+                end = special;
+                Facts.EndMarkAt = int64_t(end);
+                break;
+            }
+            // Carriage returns near the start: every line would be a copy.
+            if (part == 0) {
+                complete = false;
+                break;
+            }
+            checkCr = true;
+            from = special + 1;
+        }
+        if (!complete)
+            break;
+    }
+    if (!complete) {
+        // What is left is read: the rows stored so far keep the mapping.
+        Facts.BytesRead = int64_t(lineStart);
+        Facts.EndMarkAt = -1;
+        if (Stored > 0)
+            Arena.Keep(std::move(file));
+        Mapped = nullptr;
+        if (Input.SeekTo(int64_t(lineStart)))
+            return std::nullopt;
+        Facts.ReadErrno = errno;
+        return TLoadResult::ReadError;
+    }
+    const bool lastHasCr = checkCr && std::memchr(text + lineStart, '\r', end - lineStart);
+    if (!Stopped && lineStart < end && !Options.WordWrap && !lastHasCr && end - lineStart >= TRow::MaxViewLength) {
+        // A last line too long for a view, without a line feed: a row of its
+        // own gets one, and room to type in; the mapped pages are let go.
+        TextLength += int64_t(end - lineStart + 1);
+        if (TextLength > Options.MaxLength)
+            return TooLarge();
+        TRow row(std::string_view(text + lineStart, end - lineStart));
+        row.Append("\n");
+        StoreRow(std::move(row));
+        file->Release(lineStart, end - lineStart);
+    } else if (!Stopped && lineStart < end) {
+        // The last line has no line feed: it gets one, in a copy.
+        char* copy = Arena.Reserve(end - lineStart + 1);
+        size_t length = 0;
+        for (size_t i = lineStart; i < end; ++i)
+            if (text[i] != '\r')
+                copy[length++] = text[i];
+        // Carriage returns alone after the last line feed make no line.
+        if (length > 0) {
+            copy[length++] = '\n';
+            Arena.Commit(length);
+            TextLength += int64_t(length);
+            if (TextLength > Options.MaxLength)
+                return TooLarge();
+            StoreText(copy, length);
+        }
+    }
+    Facts.BytesRead = int64_t(size);
+    Arena.Keep(std::move(file));
+    Mapped = nullptr;
+    if (Lines.Size() == 0)
+        Lines.Append(TRow("\n"));
+    return Stopped ? TLoadResult::Abandoned : TLoadResult::Ok;
+}
+
+void TLoader::StoreMappedLine(const char* text, size_t length, bool checkCr)
+{
+    if (checkCr && std::memchr(text, '\r', length)) {
+        char* copy = Arena.Reserve(length);
+        size_t kept = 0;
+        for (size_t i = 0; i < length; ++i)
+            if (text[i] != '\r')
+                copy[kept++] = text[i];
+        Arena.Commit(kept);
+        text = copy;
+        length = kept;
+    }
+    TextLength += int64_t(length);
+    StoreText(text, length);
+}
+
+// Stores a line that lives where it stays (the mapping or the arena).
+void TLoader::StoreText(const char* text, size_t length)
+{
+    if (Options.WordWrap || length <= TRow::MaxViewLength) {
+        StoreLine(text, length);
+        return;
+    }
+    StoreRow(TRow({text, length}));
+    // The row holds its own copy: the mapped pages under it are not needed.
+    if (Mapped && text >= Mapped->Data() && text < Mapped->Data() + Mapped->Size())
+        Mapped->Release(size_t(text - Mapped->Data()), length);
 }
 
 TLoadResult TLoader::TooLarge()
@@ -444,5 +632,10 @@ TLoadResult LoadText(THELineArray& lines, TTextInput& input, const TLoadOptions&
                      const TLoadProgress& progress, TLoadFacts* facts)
 {
     TLoadFacts ignored;
-    return TLoader(lines, input, options, windowRows, progress, facts ? *facts : ignored).Run();
+    const TLoadResult result = TLoader(lines, input, options, windowRows, progress, facts ? *facts : ignored).Run();
+    // The rows read are wrapped as the options ask, and edits reflow only
+    // what they change.
+    lines.ForgetChanges();
+    lines.SetSettledFor(ReflowKey({options.WordWrap, options.WindowCols, options.TabSize}));
+    return result;
 }

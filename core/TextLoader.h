@@ -24,6 +24,9 @@ struct TLoadOptions {
     size_t ReadBlockSize = size_t(4) << 20;
     size_t TextBlockSize = 0;
     int64_t MaxLength = MaxDocumentLength;
+    // Rows may view the file's own pages (see TMappedFile) rather than a
+    // copy read into memory.
+    bool MapFile = true;
 };
 
 // What a file looked like when it was opened: enough to tell later whether
@@ -84,6 +87,10 @@ public:
     int64_t SizeHint() const { return Size; }
     // Reads up to n bytes; 0 at the end, -1 on an error.
     long Read(char* buffer, size_t n);
+    // A regular file's descriptor (rows may view the file mapped), or -1.
+    int FileDescriptor() const { return FileStamp.Exists && !Reader ? Fd : -1; }
+    // Reads on from offset in the file.
+    bool SeekTo(int64_t offset);
     int Error() const { return Errno; }
     // The file as it was opened (Exists false for other inputs).
     const TFileStamp& Stamp() const { return FileStamp; }

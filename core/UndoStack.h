@@ -1,6 +1,7 @@
 // Undo records and the bounded stacks that hold them.
 #pragma once
 
+#include "core/LineArray.h"
 #include "core/Offset.h"
 #include "core/UndoText.h"
 
@@ -19,6 +20,13 @@ struct THEUndoItem {
     TOffset Anchor = 0;
     // Text records: the text inserted or deleted at the caret.
     TUndoText Text;
+    // A deletion of many rows may keep them, whole: Text from RowsAt up to
+    // RowsEnd holds their text, and they can be put back while the rows are
+    // wrapped as RowsKey says (the reflow key of the time).
+    THELineArray::TDetachedRows Rows;
+    int64_t RowsAt = 0;
+    int64_t RowsEnd = 0;
+    uint64_t RowsKey = 0;
 
     bool IsPosition() const { return Pos >= 0; }
 };

@@ -45,3 +45,21 @@ std::string TUndoText::str() const
         text.append(piece.Text);
     return text;
 }
+
+std::string TUndoText::Substr(size_t pos, size_t count) const
+{
+    std::string text;
+    for (const TPiece& piece : Pieces()) {
+        if (count == 0)
+            break;
+        if (pos >= piece.Text.size()) {
+            pos -= piece.Text.size();
+            continue;
+        }
+        const std::string_view part = piece.Text.substr(pos, count);
+        text.append(part);
+        count -= part.size();
+        pos = 0;
+    }
+    return text;
+}

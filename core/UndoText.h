@@ -48,6 +48,8 @@ public:
 
     std::vector<TPiece> Pieces() const;
     std::string str() const;
+    // count characters from pos on.
+    std::string Substr(size_t pos, size_t count) const;
     size_t size() const { return Size; }
     bool empty() const { return Size == 0; }
     // Bytes held as a copy of the record's own.

@@ -22,7 +22,7 @@ long UnitsFor(int distance, int unit)
 
 int64_t THugeEdit::CaretX() const
 {
-    const size_t column = Lines.Size() ? DisplayColumn(Lines[CaretRow].View(), size_t(CaretCol), TabSize) : 0;
+    const size_t column = Lines.Size() ? DisplayColumn(Lines[CaretRow], size_t(CaretCol), TabSize) : 0;
     return (int64_t(column) - Scroller->XPos) * CharWidth + LeftMargin;
 }
 

@@ -20,20 +20,29 @@ void THugeEdit::Paint(TDC& dc, bool erase, TRect& rect)
     const TRowIndex first = TRowIndex(std::max<int64_t>(0, (top + rect.top) / LineHeight));
     const TRowIndex end =
         TRowIndex(std::min<int64_t>(Lines.Size(), std::max<int64_t>(1, (top + rect.bottom) / LineHeight + 1)));
-    const int x0 = int(LeftMargin - xPos * CharWidth);
-    const int tabDistance = EffectiveTabSize(TabSize) * CharWidth;
-    // Rows are drawn from their first character; a screenful of characters
-    // past the window's columns is enough for any row.
-    const size_t maxChars = size_t(std::max<int64_t>(0, int64_t(WindowCols) * 2 + xPos));
+    // Only the characters inside the rectangle are drawn (one more at each
+    // side for glyphs that overhang); the columns before them are counted,
+    // and the tab origin moves by whole stops, so the tabs fall where they
+    // would if the row were drawn from its start.
+    const int64_t charWidth = std::max(1, CharWidth);
+    const int64_t tabSize = EffectiveTabSize(TabSize);
+    const int64_t leftCol = std::max<int64_t>(0, xPos + (rect.left - LeftMargin) / charWidth - 1);
+    const size_t visibleCols = size_t(std::max<int64_t>(0, (int64_t(rect.right) - rect.left) / charWidth + 3));
+    const int tabDistance = int(tabSize * CharWidth);
 
     for (TRowIndex row = first; row < end; ++row) {
         std::string_view text = Lines[row].View();
         if (!text.empty() && text.back() == '\n')
             text.remove_suffix(1);
-        text = text.substr(0, maxChars);
+        int64_t startCol = 0;
+        const size_t start = CharAtColumn(Lines[row], leftCol, TabSize, startCol);
+        if (start >= text.size())
+            continue;
+        text = text.substr(start, size_t(leftCol - startCol) + visibleCols);
         const int y = int((row - yPos) * LineHeight + TopMargin);
+        const int64_t x = LeftMargin + (startCol - xPos) * CharWidth;
         if (!text.empty())
-            dc.TabbedTextOut(x0, y, text, tabDistance, x0);
+            dc.TabbedTextOut(int(x), y, text, tabDistance, int(x - startCol % tabSize * CharWidth));
     }
     if (HasSelection)
         InvertRegion(dc, CaretRow, CaretCol, AnchorRow, AnchorCol);
@@ -50,7 +59,7 @@ void THugeEdit::InvertRegion(TDC& dc, TRowIndex row1, TRowIndex col1, TRowIndex 
         return;
     HideCaret();
     auto x = [&](TRowIndex row, size_t col) {
-        return int((DisplayColumn(Lines[row].View(), col, TabSize) - xPos) * CharWidth + LeftMargin);
+        return int((DisplayColumn(Lines[row], col, TabSize) - xPos) * CharWidth + LeftMargin);
     };
     auto invert = [&](TRowIndex row, int left, int right) {
         if (right <= left)

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 namespace {
 
 struct ColumnCase {
@@ -30,5 +33,33 @@ INSTANTIATE_TEST_SUITE_P(
                       ColumnCase{"a\tb\t", 4, 1, 4},      // tab size 1: a tab is one column
                       ColumnCase{"a\tb\t", 4, 0, 4},      // below 1 counts as 1
                       ColumnCase{"a\tb\t", 4, -5, 4}));
+
+// Every column of random texts is covered by the character whose span
+// DisplayColumn puts around it, and columns past the end give the end.
+TEST(CharAtColumnTest, AgreesWithDisplayColumnEverywhere)
+{
+    std::mt19937 random(5);
+    for (int round = 0; round < 200; ++round) {
+        std::string text;
+        for (size_t i = random() % 40; i > 0; --i)
+            text += random() % 4 ? 'a' : '\t';
+        const int tabSize = int(random() % 6);
+        const int width = DisplayColumn(text, text.size(), tabSize);
+        for (int64_t column = -1; column <= width + 2; ++column) {
+            int64_t start = -7;
+            const size_t at = CharAtColumn(text, column, tabSize, start);
+            const std::string where = "\"" + text + "\" tab " + std::to_string(tabSize) + " column " + std::to_string(column);
+            if (std::max<int64_t>(0, column) >= width) {
+                EXPECT_EQ(at, text.size()) << where;
+                EXPECT_EQ(start, width) << where;
+                continue;
+            }
+            ASSERT_LT(at, text.size()) << where;
+            EXPECT_EQ(start, DisplayColumn(text, at, tabSize)) << where;
+            EXPECT_LE(start, std::max<int64_t>(0, column)) << where;
+            EXPECT_GT(DisplayColumn(text, at + 1, tabSize), std::max<int64_t>(0, column)) << where;
+        }
+    }
+}
 
 }  // namespace

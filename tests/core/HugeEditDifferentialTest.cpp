@@ -3,6 +3,9 @@
 // is undone and redone.
 #include "tests/support/EditorFixture.h"
 
+#include "TextTestSupport.h"
+#include "core/Reflow.h"
+
 #include <random>
 
 namespace {
@@ -164,6 +167,65 @@ TEST_F(Differential, RandomEditsMatchAStringModelAndUndoRedoRestoreBoth)
         while (!Edit->RedoStack.Empty())
             Edit->Redo();
         EXPECT_EQ(Text(), final) << "round " << round;
+    }
+}
+
+// In a wrapped document without tabs, every edit the editor makes, pastes
+// of three and of hundreds of lines into a paragraph among them, and its
+// Undo and Redo, leave the rows a full rewrap of the text gives: the
+// reflow stops early only where the rows agree with what follows.
+TEST_F(Differential, WrappedRowsAfterEveryEditAreThoseOfAFullRewrap)
+{
+    auto fullRewrap = [&](const std::string& text) {
+        THELineArray lines;
+        texttest::SetViewRows(lines, texttest::LinesOf(text));
+        ReflowRows(lines, 0, 0, true, TReflowParams{true, Edit->WindowCols, Edit->TabSize});
+        return texttest::RowsOf(lines);
+    };
+    auto paragraphs = [&](int lines) {
+        static const char* const words[] = {"a", "bc", "word", "long-word", "x", "quite-a-long-word", "  ", "-"};
+        std::string text;
+        for (int line = 0; line < lines; ++line) {
+            for (int n = Pick(0, 14); n > 0; --n)
+                text += std::string(words[Pick(0, 7)]) + (Pick(0, 3) ? " " : "");
+            text += '\n';
+        }
+        return text;
+    };
+    auto check = [&](int round, int step, const std::string& what) {
+        const std::string text = Text();
+        // A last word without a break after it is never taken up.
+        if (!text.empty() && text.back() == '\n')
+            ASSERT_EQ(texttest::RowsOf(Edit->Lines), fullRewrap(text))
+                << "round " << round << " step " << step << " " << what << " at width " << Edit->WindowCols;
+    };
+    for (int round = 0; round < 8; ++round) {
+        MakeEditor();
+        Load(paragraphs(40));
+        SizeInCells(Pick(3, 30), 10);
+        Edit->SetWordWrap(true);
+        for (int step = 0; step < 120; ++step) {
+            PlaceCaret();
+            const int kind = Pick(0, 6);
+            std::string what;
+            switch (kind) {
+            case 0: what = "paste of 3 lines"; Edit->InsertText(paragraphs(3)); break;
+            case 1: what = "paste of 300 lines"; Edit->InsertText(paragraphs(300)); break;
+            case 2: what = "Enter"; Edit->InsertText("\n"); break;
+            case 3: what = "a word"; Edit->InsertText(Pick(0, 1) ? "word " : "x"); break;
+            case 4: what = "Backspace"; Key(VK_BACK); break;
+            case 5: what = "Delete"; Key(VK_DELETE); break;
+            default:
+                what = "Undo and Redo";
+                Edit->Undo();
+                check(round, step, "Undo");
+                Edit->Redo();
+                break;
+            }
+            check(round, step, what);
+            if (HasFatalFailure())
+                return;
+        }
     }
 }
 

@@ -118,19 +118,39 @@ TEST_F(UndoRedo, LimitZeroKeepsNoHistory)
     EXPECT_EQ(Rows(), TRows{"ab\n"});
 }
 
-TEST_F(UndoRedo, ClearAllIsOneUndo)
+// Clear All of many rows and its Undo give back the same bytes and the same
+// rows, wrapped or not, again after a Redo, and also when the window width
+// changed in between.
+TEST_F(UndoRedo, ClearAllIsOneUndoThatGivesBackTheExactRows)
 {
     std::string text;
-    for (int i = 0; i < 500; ++i)
-        text += "line " + std::to_string(i) + "\n";
-    Load(text);
-    Edit->SetSelectionOffsets(0, EndOfDocument);
-    Edit->DeleteSelection();
-    EXPECT_EQ(Rows(), TRows{"\n"});
-    Edit->Undo();
-    EXPECT_EQ(Text(), text);
-    Edit->Redo();
-    EXPECT_EQ(Rows(), TRows{"\n"});
+    for (int i = 0; i < 3 * THELineArray::BlockRows; ++i)
+        text += "line " + std::to_string(i) + (i % 7 ? " of some words to wrap\n" : "\n");
+    for (const bool wrap : {false, true}) {
+        SCOPED_TRACE(wrap ? "wrapped" : "unwrapped");
+        SizeInCells(12, 10);
+        Load(text);
+        Edit->SetWordWrap(wrap);
+        const TRows rows = Rows();
+        for (int round = 0; round < 2; ++round) {
+            Edit->SetSelectionOffsets(0, EndOfDocument);
+            Edit->DeleteSelection();
+            EXPECT_EQ(Rows(), TRows{"\n"});
+            Edit->Undo();
+            ASSERT_TRUE(Text() == text);
+            ASSERT_TRUE(Rows() == rows);
+            Edit->Redo();
+            EXPECT_EQ(Rows(), TRows{"\n"});
+            Edit->Undo();
+            ASSERT_TRUE(Rows() == rows);
+        }
+        Edit->SetSelectionOffsets(0, EndOfDocument);
+        Edit->DeleteSelection();
+        SizeInCells(15, 10);
+        Edit->Undo();
+        ASSERT_TRUE(Text() == text);
+        Edit->SetWordWrap(false);
+    }
 }
 
 // A large deletion of loaded rows records the loaded bytes themselves, and

@@ -1,7 +1,9 @@
 #include "core/Row.h"
+#include "core/DisplayColumn.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 namespace {
@@ -233,6 +235,49 @@ TEST_F(RowTest, MovingCharactersBetweenRowsKeepsContiguousViews)
     TRow::MoveFront(empty, source, 2);
     EXPECT_TRUE(empty.IsView());
     EXPECT_EQ(empty.View(), "he");
+}
+
+// Whatever is done to rows, a row that knows it holds no tab holds none,
+// and the columns counted without a look at it are the columns of its text.
+TEST_F(RowTest, ARowKnownToHoldNoTabHoldsNone)
+{
+    std::mt19937 random(9);
+    auto text = [&] {
+        std::string t(random() % 40, 'a');
+        if (random() % 4 == 0 && !t.empty())
+            t[random() % t.size()] = '\t';
+        return t;
+    };
+    for (int round = 0; round < 300; ++round) {
+        TRow a(text() + "a"), b(text() + "b");
+        for (int step = 0; step < 20; ++step) {
+            const size_t at = random() % (a.size() + 1);
+            switch (random() % 8) {
+            case 0: a.Insert(at, text()); break;
+            case 1: a.Erase(at, random() % 5); break;
+            case 2: a.Truncate(at); break;
+            case 3: a.EraseFront(random() % 4); break;
+            case 4: TRow::MoveTail(a, at, b); break;
+            case 5: TRow::MoveFront(a, b, random() % 6); break;
+            case 6: TRow::Join(a, b); break;
+            default: a.Assign(text()); break;
+            }
+            for (const TRow* row : {&a, &b}) {
+                const bool tabs = row->View().find('\t') != std::string_view::npos;
+                ASSERT_FALSE(row->KnownTabFree() && tabs) << "round " << round << " step " << step;
+                for (int tabSize : {1, 4}) {
+                    const size_t count = random() % (row->size() + 2);
+                    int64_t start = 0, viewStart = 0;
+                    const int64_t column = int64_t(random() % (row->size() + 3));
+                    ASSERT_EQ(DisplayColumn(*row, count, tabSize), DisplayColumn(row->View(), count, tabSize));
+                    ASSERT_EQ(CharAtColumn(*row, column, tabSize, start),
+                              CharAtColumn(row->View(), column, tabSize, viewStart));
+                    ASSERT_EQ(start, viewStart);
+                }
+                ASSERT_EQ(row->HasTabs(), tabs);
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -323,6 +323,36 @@ TEST(TextLoaderTest, RandomInputsAgreeWithTheFormatRules)
     }
 }
 
+// The same through a file, read as a mapping where the system allows it
+// and read into memory otherwise: carriage returns first, later or never,
+// lines too long to be views, parts of any size.
+TEST(TextLoaderTest, RandomFilesAgreeWithTheFormatRulesMappedOrRead)
+{
+    TTempDir dir;
+    const std::string path = dir / "random.txt";
+    std::mt19937 random(78);
+    const char alphabet[] = {'a', 'b', ' ', '\n', '\n', '\0', '\r', '\x1a'};
+    for (int round = 0; round < 120; ++round) {
+        std::string file;
+        const size_t length = 1 + random() % (round % 10 == 0 ? 3 * TRow::MaxViewLength : 300);
+        const size_t crFrom = round % 3 == 0 ? 0 : round % 3 == 1 ? length / 2 : length;
+        for (size_t i = 0; i < length; ++i)
+            file += alphabet[random() % (i >= crFrom ? (round % 4 ? 7 : 8) : 6)];
+        if (round % 10 == 5)
+            file += std::string(TRow::MaxViewLength + random() % 3 - 1, 'w');  // a long last line, no line feed
+        WriteFile(path, file);
+        for (bool map : {true, false}) {
+            TLoadOptions options;
+            options.MapFile = map;
+            // Parts smaller than the file: carriage returns and Ctrl-Z after
+            // the first part, lines across parts.
+            if (round % 2)
+                options.ReadBlockSize = 1 + random() % 200;
+            EXPECT_EQ(LoadFile(path, options).Rows, ReferenceRows(file)) << "round " << round << " map " << map;
+        }
+    }
+}
+
 // --- the wrapped reading rule ------------------------------------------------------
 
 std::vector<std::string> Cut(const std::string& line, int windowCols, int tabSize = 3)

@@ -3,6 +3,7 @@
 #include "tests/support/EditorFixture.h"
 
 #include <algorithm>
+#include <set>
 
 namespace {
 
@@ -42,15 +43,70 @@ TEST_F(Painting, RowsAreDrawnWithoutLineEndsAndWithTabStops)
     EXPECT_EQ(texts[1].Y, Edit->TopMargin + 2 * Edit->LineHeight);
 }
 
-TEST_F(Painting, ScrollingSidewaysMovesTheOriginAndTheTabOrigin)
+// Where each character's cell starts, in 64 bits, for characters whose cell
+// falls inside [left, right): a tab moves the pen to the next stop strictly
+// right of it and draws nothing itself.
+struct TGlyph {
+    int64_t X, Y;
+    char C;
+    auto operator<=>(const TGlyph&) const = default;
+};
+using TPicture = std::set<TGlyph>;
+
+void Lay(TPicture& picture, int64_t x, int64_t y, std::string_view text, int64_t charWidth, int64_t tabDistance,
+         int64_t tabOrigin, int64_t left, int64_t right)
 {
-    Load(std::string(200, 'w') + "\n");
-    Edit->Scroller->ScrollTo(7, 0);
-    const auto texts = PaintedText();
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].X, Edit->LeftMargin - 7 * Edit->CharWidth);
-    EXPECT_EQ(texts[0].TabOrigin, texts[0].X);
-    EXPECT_EQ(texts[0].Text.size(), size_t(Edit->WindowCols * 2 + 7)) << "long rows are cut";
+    for (char c : text) {
+        if (c == '\t') {
+            const int64_t offset = x - tabOrigin;
+            x = tabOrigin + (offset >= 0 ? offset / tabDistance + 1 : -((-offset - 1) / tabDistance)) * tabDistance;
+            continue;
+        }
+        if (x + charWidth > left && x < right)
+            picture.insert({x, y, c});
+        x += charWidth;
+    }
+}
+
+// A long line scrolled sideways shows, inside the painted rectangle, the
+// characters where drawing each row whole from its start puts them,
+// whatever the tabs before, the tab size and the part painted.
+TEST_F(Painting, ScrolledSidewaysTheRowsLookAsIfDrawnFromTheirStart)
+{
+    std::string letters, tabbed, tabs(300, '\t');
+    for (int i = 0; i < 3000; ++i) {
+        letters += char('a' + i % 26);
+        tabbed += i % 17 == 3 || i % 29 == 0 || i % 101 == 100 ? '\t' : char('A' + i % 26);
+    }
+    Load(letters + "\n" + tabbed + "\n" + tabs + "x\n" + "\tshort\n");
+    const TRect client = Edit->GetClientRect();
+    const int cw = Edit->CharWidth;
+    const TRect part{5 * cw + 3, 0, 17 * cw + 1, client.bottom};
+    for (int tabSize : {1, 3, 8}) {
+        Edit->TabSize = tabSize;
+        for (int64_t xPos : {0, 1, 2, 7, 33, 1000, 2345, 2990}) {
+            Edit->Scroller->ScrollTo(xPos, 0);
+            for (const TRect& rect : {client, part}) {
+                Peer().ClearLogs();
+                Edit->InvalidateRect(rect);
+                Edit->UpdateWindow();
+                TPicture painted, expected;
+                for (const TDrawCall& call : Peer().Drawing())
+                    if (call.Kind == TDrawCall::TKind::Text)
+                        Lay(painted, call.X, call.Y, call.Text, cw, call.TabDistance, call.TabOrigin, rect.left,
+                            rect.right);
+                const int64_t x0 = Edit->LeftMargin - Edit->Scroller->XPos * cw;
+                for (TRowIndex row = 0; row < Edit->Lines.Size(); ++row) {
+                    std::string_view text = Edit->Lines[row].View();
+                    Lay(expected, x0, Edit->TopMargin + row * Edit->LineHeight, text.substr(0, text.size() - 1), cw,
+                        int64_t(tabSize) * cw, x0, rect.left, rect.right);
+                }
+                ASSERT_FALSE(expected.empty());
+                ASSERT_EQ(painted, expected) << "tab size " << tabSize << ", scrolled " << Edit->Scroller->XPos
+                                             << ", rect from " << rect.left;
+            }
+        }
+    }
 }
 
 TEST_F(Painting, SelectionGrowsAndShrinksByTheChangedCellsOnly)

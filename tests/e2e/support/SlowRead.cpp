@@ -1,7 +1,10 @@
 // Preloaded into the program by end-to-end tests: read(2) from the file
 // named by VANTOR_SLOW_READ waits VANTOR_SLOW_READ_MS milliseconds first,
-// so that a test can act while a file is still loading.
+// so that a test can act while a file is still loading. Its file system is
+// reported as unknown, so that the program reads the file rather than
+// mapping it (a mapping is not paced).
 #include <dlfcn.h>
+#include <sys/vfs.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -44,4 +47,14 @@ extern "C" ssize_t read(int fd, void* buffer, size_t count)
     if (ReadsTheSlowFile(fd))
         Pause();
     return real(fd, buffer, count);
+}
+
+extern "C" int fstatfs(int fd, struct statfs* info)
+{
+    using TFstatfs = int (*)(int, struct statfs*);
+    static const TFstatfs real = reinterpret_cast<TFstatfs>(dlsym(RTLD_NEXT, "fstatfs"));
+    const int result = real(fd, info);
+    if (result == 0 && ReadsTheSlowFile(fd))
+        info->f_type = 0;
+    return result;
 }
