@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Opens a file from the command line, edits it with keys, saves with Ctrl+S
 # and compares the saved bytes; then a modified document asks before closing.
+# The file has a second name, so it is saved in place, over the pages the
+# document was loaded from: the untouched last line must survive that.
 source "$(dirname "$0")/lib.sh"
 
 start_xvfb
-printf 'first line\nsecond\tline\n' >"$WORK/notes file.txt"
+printf 'first line\nsecond\tline\nthird, untouched\n' >"$WORK/notes file.txt"
+ln "$WORK/notes file.txt" "$WORK/second name.txt"
 start_app "$WORK/notes file.txt"
 wait_window "notes file.txt - Vantor"
 
@@ -14,7 +17,7 @@ type_text " added"
 keys Down Home Delete
 keys ctrl+s
 sleep 0.5
-expect_bytes "$WORK/notes file.txt" 'first line added\r\necond\tline\r\n'
+expect_bytes "$WORK/notes file.txt" 'first line added\r\necond\tline\r\nthird, untouched\r\n'
 
 # A change, then closing: the save-changes question appears.
 type_text "x"
@@ -27,5 +30,5 @@ xdotool search --name '^Save File\?$' >/dev/null 2>&1 || fail "closing a modifie
 # No: the program ends and the file keeps what was saved.
 keys n
 wait_gone
-expect_bytes "$WORK/notes file.txt" 'first line added\r\necond\tline\r\n'
+expect_bytes "$WORK/notes file.txt" 'first line added\r\necond\tline\r\nthird, untouched\r\n'
 echo PASS
