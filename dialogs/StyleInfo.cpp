@@ -1,6 +1,7 @@
 #include "dialogs/StyleInfo.h"
 
 #include "dialogs/IntegerText.h"
+#include "framework/Font.h"
 #include "framework/Dialogs.h"
 #include "framework/OwnerDraw.h"
 #include "resources/OptionsDialogs.h"
@@ -36,7 +37,13 @@ void TStyleInfo::SetupWindow()
     FontBox.SetFilter(TFontCombo::ShowTrueType | TFontCombo::ShowDevice | TFontCombo::ShowRaster |
                       TFontCombo::FixedPitchOnly);
     FontBox.Fill();
-    const int face = FontBox.FindStringExact(Style.FaceName);
+    // A face that is not installed shows as the stand-in it is drawn with,
+    // unless choosing that stand-in would change the style's code page
+    // (the OEM faces).
+    int face = FontBox.FindStringExact(Style.FaceName);
+    const std::string standIn = DrawnFaceName(Style.FaceName);
+    if (face < 0 && CodePageOfFace(standIn) == CodePageOfFace(Style.FaceName))
+        face = FontBox.FindStringExact(standIn);
     if (face >= 0)
         FontBox.SetSelIndex(face);
     Suggest(SizeBox, {"8", "9", "10", "12", "14"}, Style.FontSize);

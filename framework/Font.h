@@ -39,6 +39,10 @@ private:
     std::unique_ptr<TImpl> Data;
 };
 
+// The family the desktop draws a face with: the face itself when it is
+// installed, else the stand-in its font configuration picks.
+std::string DrawnFaceName(const std::string& faceName);
+
 // The code page a face name stands for.
 TCodePage CodePageOfFace(const std::string& faceName);
 

@@ -26,3 +26,6 @@ bool TFont::GetCharWidth(unsigned char ch, int& width) const
 }
 
 int ScreenLogPixelsY() { return HeadlessLogPixels; }
+
+// Every face counts as installed on the headless desktop.
+std::string DrawnFaceName(const std::string& faceName) { return faceName; }

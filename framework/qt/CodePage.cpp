@@ -112,4 +112,16 @@ QString Windows1252Text(std::string_view text)
     return out;
 }
 
+std::string EightBitName(const QString& name)
+{
+    std::string bytes;
+    for (const QChar ch : name) {
+        const int byte = Windows1252Byte(ch.unicode());
+        if (byte < 0x20)
+            return {};
+        bytes += char(byte);
+    }
+    return bytes;
+}
+
 }  // namespace CodePage

@@ -38,4 +38,8 @@ QString UiText(std::string_view text);
 // Bytes of Windows text as characters.
 QString Windows1252Text(std::string_view text);
 
+// A name (a font family's) in the program's 8-bit set; empty when it holds
+// a character the set lacks or a control character.
+std::string EightBitName(const QString& name);
+
 }  // namespace CodePage

@@ -13,19 +13,6 @@ namespace {
 // Narrow and wide letters, digits and punctuation: equal in a fixed font.
 constexpr const char* Probe = "iWm.0 l_M";
 
-// The family's name in the program's 8-bit set; empty when it has none.
-std::string EightBitName(const QString& family)
-{
-    std::string name;
-    for (const QChar ch : family) {
-        const int byte = CodePage::Windows1252Byte(ch.unicode());
-        if (byte < 0x20)
-            return {};
-        name += char(byte);
-    }
-    return name;
-}
-
 // The regular style when the family has one, else its first.
 QString PlainStyle(const QString& family)
 {
@@ -72,7 +59,7 @@ std::vector<TFontFamilyReport> DesktopFontFamilies()
     for (const QString& family : QFontDatabase::families()) {
         if (QFontDatabase::isPrivateFamily(family))
             continue;
-        const std::string name = EightBitName(WithoutFoundry(family));
+        const std::string name = CodePage::EightBitName(WithoutFoundry(family));
         if (name.empty())
             continue;
         const QString style = PlainStyle(family);
@@ -85,7 +72,7 @@ std::vector<TFontFamilyReport> DesktopFontFamilies()
         // Outline fonts (TrueType, OpenType, Type 1) scale smoothly; bitmap
         // fonts come in fixed sizes.
         report.FontType = QFontDatabase::isSmoothlyScalable(family, style) ? TRUETYPE_FONTTYPE : RASTER_FONTTYPE;
-        report.StyleName = EightBitName(style);
+        report.StyleName = CodePage::EightBitName(style);
         reports.push_back(std::move(report));
     }
     return reports;

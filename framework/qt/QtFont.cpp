@@ -6,6 +6,7 @@
 #include "framework/qt/PlatformContext.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 
 #include <algorithm>
@@ -111,3 +112,8 @@ bool TFont::GetCharWidth(unsigned char ch, int& width) const
 }
 
 int ScreenLogPixelsY() { return Platform::ScreenLogPixelsY(); }
+
+std::string DrawnFaceName(const std::string& faceName)
+{
+    return CodePage::EightBitName(QFontInfo(BaseFont(faceName, CodePageOfFace(faceName), 400)).family());
+}

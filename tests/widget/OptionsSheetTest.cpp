@@ -62,7 +62,8 @@ class OptionsSheetOnQt : public ::testing::Test {
 protected:
     bool Wrap = false, Dos = false, Installed = false, AutoIndent = false;
     int32_t UndoLimit = 500;
-    TTextStyle Style{0, 0, 0, 10, 10, 4, "Liberation Mono", 12, 4};
+    TTextStyle Style{0, 0, 0, 10, 10, 4, "Courier New", 12, 4};
+    TTextStyle DosStyle{0, 0, 0, 10, 10, 4, "Terminal", 12, 0};
     TWindow Main{nullptr, "main"};
     THEPropertySheet Sheet{nullptr, "Options", 0};
     std::vector<bool> Registered;
@@ -73,6 +74,7 @@ protected:
             Sheet, "General", TGeneralSettings{Wrap, Dos, Installed, AutoIndent, UndoLimit},
             [this](bool on) { Registered.push_back(on); }, Main));
         Sheet.AddPage(std::make_unique<TStyleInfo>(Sheet, "Text", Style, nullptr));
+        Sheet.AddPage(std::make_unique<TStyleInfo>(Sheet, "Dos Text", DosStyle, nullptr));
     }
 
     // Runs the sheet; user acts once it shows and must close it.
@@ -101,16 +103,20 @@ TEST_F(OptionsSheetOnQt, PagesAreBuiltWhenShownAndOkWaitsForValuesInRange)
 {
     std::string message;
     int itemHeight = 0, fieldHeight = 0, faces = 0;
+    std::string shownFace, shownDosFace = "unset";
     QRect tabLabel, tabBox;
     Qt::Alignment tabAlign;
     bool stillOpen = false;
     const int answer = Run([&](QDialog& sheet, QTabWidget& tabs) {
         tabs.widget(0)->findChild<QAbstractButton*>("301")->click();
+        tabs.setCurrentIndex(2);
+        shownDosFace = tabs.widget(2)->findChild<QComboBox*>("101")->currentText().toStdString();
 
         tabs.setCurrentIndex(1);
         QWidget& page = *tabs.widget(1);
         auto& fonts = *page.findChild<QComboBox*>("101");
         faces = fonts.count();
+        shownFace = fonts.currentText().toStdString();
         itemHeight = fonts.view()->sizeHintForRow(0);
         fieldHeight = fonts.height();
         for (QLabel* label : page.findChildren<QLabel*>())
@@ -135,6 +141,14 @@ TEST_F(OptionsSheetOnQt, PagesAreBuiltWhenShownAndOkWaitsForValuesInRange)
     EXPECT_EQ(message, "Error: The fontsize must be a value between 8 and 18 pts");
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(Style.FontSize, 16);
+    // A face the desktop lacks shows as the family drawn in its place.
+    EXPECT_FALSE(shownFace.empty());
+    EXPECT_EQ(shownFace, DrawnFaceName("Courier New"));
+    EXPECT_EQ(Style.FaceName, shownFace);
+    // The OEM face's stand-in would draw another code page: nothing shows,
+    // and the face stays.
+    EXPECT_EQ(shownDosFace, "");
+    EXPECT_EQ(DosStyle.FaceName, "Terminal");
     EXPECT_TRUE(Wrap);
     EXPECT_TRUE(Registered.empty());
 
@@ -164,7 +178,7 @@ TEST_F(OptionsSheetOnQt, AFailureWhileAPageIsBuiltEndsTheSheetAndReachesTheCalle
     Sheet.AddPage(std::make_unique<TBrokenPage>(Sheet, StyleInfoDialog(), "Broken"));
     bool closed = false;
     try {
-        Run([](QDialog&, QTabWidget& tabs) { tabs.setCurrentIndex(2); });
+        Run([](QDialog&, QTabWidget& tabs) { tabs.setCurrentIndex(tabs.count() - 1); });
     } catch (const std::runtime_error& error) {
         closed = std::string(error.what()) == "no context for the printer";
     }
