@@ -3,6 +3,7 @@
 
 #include "core/DisplayColumn.h"
 #include "view/HEScroller.h"
+#include "view/PixelClip.h"
 
 #include <algorithm>
 
@@ -20,8 +21,8 @@ void THugeEdit::Paint(TDC& dc, bool erase, TRect& rect)
     const TRowIndex first = TRowIndex(std::max<int64_t>(0, (top + rect.top) / LineHeight));
     const TRowIndex end =
         TRowIndex(std::min<int64_t>(Lines.Size(), std::max<int64_t>(1, (top + rect.bottom) / LineHeight + 1)));
-    const int x0 = int(LeftMargin - xPos * CharWidth);
-    const int tabDistance = EffectiveTabSize(TabSize) * CharWidth;
+    const int64_t x0 = LeftMargin - xPos * CharWidth;
+    const int64_t tabDistance = int64_t(EffectiveTabSize(TabSize)) * CharWidth;
     // Rows are drawn from their first character; a screenful of characters
     // past the window's columns is enough for any row.
     const size_t maxChars = size_t(std::max<int64_t>(0, int64_t(WindowCols) * 2 + xPos));
@@ -49,8 +50,10 @@ void THugeEdit::InvertRegion(TDC& dc, TRowIndex row1, TRowIndex col1, TRowIndex 
     if (row1 > yPos + WindowRows || row2 < yPos - 1)
         return;
     HideCaret();
+    const TRect client = GetClientRect();
     auto x = [&](TRowIndex row, size_t col) {
-        return int((DisplayColumn(Lines[row].View(), col, TabSize) - xPos) * CharWidth + LeftMargin);
+        return ClipPixel((DisplayColumn(Lines[row].View(), col, TabSize) - xPos) * CharWidth + LeftMargin, client.left,
+                         client.right);
     };
     auto invert = [&](TRowIndex row, int left, int right) {
         if (right <= left)

@@ -151,7 +151,7 @@ void QtWindowPeer::SetCursor(TCursorKind kind) { ClientArea().setCursor(ShapeOf(
 
 void QtWindowPeer::CreateCaret(int width, int height) { PlatformContext::Get().TheCaret().Create(*this, width, height); }
 
-void QtWindowPeer::DestroyCaret() { PlatformContext::Get().TheCaret().Destroy(); }
+void QtWindowPeer::DestroyCaret() { PlatformContext::Get().TheCaret().Destroy(*this); }
 
 void QtWindowPeer::SetCaretPos(int x, int y) { PlatformContext::Get().TheCaret().SetPos(QPoint(x, y)); }
 

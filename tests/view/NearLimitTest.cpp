@@ -1,0 +1,179 @@
+// Documents at the limits the editor is built for: 150 million rows, a
+// single line of 300 MB, and a text one character short of the longest a
+// document may hold. Pixel positions there run past 32 bits; everything
+// the window system gets must still land in or just beside the window.
+#include "tests/support/EditorFixture.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool Sanitized = true;
+#else
+constexpr bool Sanitized = false;
+#endif
+
+// A text of `length` bytes made of `line` repeated and ending with a line
+// feed, read without a copy of the whole text in memory.
+TTextInput Repeated(const std::string& line, int64_t length)
+{
+    std::string pattern = line;
+    while (pattern.size() < (size_t(1) << 16))
+        pattern += line;
+    auto sent = std::make_shared<int64_t>(0);
+    return TTextInput::FromReader(
+        [pattern = std::move(pattern), period = int64_t(line.size()), length, sent](char* buffer, size_t n) -> long {
+            const size_t count = size_t(std::min<int64_t>(int64_t(n), length - *sent));
+            for (size_t done = 0; done < count;) {
+                const size_t from = size_t((*sent + int64_t(done)) % period);
+                const size_t piece = std::min(count - done, pattern.size() - from);
+                std::memcpy(buffer + done, pattern.data() + from, piece);
+                done += piece;
+            }
+            *sent += int64_t(count);
+            if (count > 0 && *sent == length)
+                buffer[count - 1] = '\n';
+            return long(count);
+        },
+        length);
+}
+
+class NearLimit : public TEditorFixture {
+protected:
+    void SetUp() override
+    {
+        if (Sanitized)
+            GTEST_SKIP() << "gigabytes of text: run by the plain build only";
+        TEditorFixture::SetUp();
+        SizeInCells(60, 20);
+    }
+
+    void LoadRepeated(const std::string& line, int64_t length)
+    {
+        TTextInput input = Repeated(line, length);
+        ASSERT_EQ(Edit->ReadText(input), TLoadResult::Ok);
+    }
+
+    // The caret stands in the window, where its cell is.
+    void ExpectCaretInView()
+    {
+        const TRect client = Edit->GetClientRect();
+        const TPoint caret = Desktop.Caret().Pos();
+        EXPECT_TRUE(Desktop.Caret().Visible());
+        EXPECT_GE(caret.x, client.left);
+        EXPECT_LE(caret.x, client.right - Edit->CharWidth);
+        EXPECT_GE(caret.y, client.top);
+        EXPECT_LE(caret.y, client.bottom - Edit->LineHeight);
+        TRowIndex row, col;
+        Edit->PointToPosition({caret.x + 1, caret.y + 1}, row, col);
+        EXPECT_EQ((TPos{row, col}), Caret());
+    }
+
+    // What the last paint drew: each row's text at its place.
+    std::vector<TDrawCall> PaintedText()
+    {
+        Peer().ClearLogs();
+        Edit->Invalidate();
+        Desktop.PaintInvalidWindows();
+        std::vector<TDrawCall> texts;
+        for (const TDrawCall& call : Peer().Drawing())
+            if (call.Kind == TDrawCall::TKind::Text)
+                texts.push_back(call);
+        return texts;
+    }
+};
+
+TEST_F(NearLimit, ADocumentOf150MillionRows)
+{
+    const TRowIndex rows = 150'000'000;
+    LoadRepeated("x\n", int64_t(rows) * 2);
+    ASSERT_EQ(Edit->GetNumLines(), rows);
+    ASSERT_GT(int64_t(rows) * Edit->LineHeight, INT_MAX);
+
+    Key(VK_END, THeadlessDesktop::ModCtrl);
+    EXPECT_EQ(Caret(), (TPos{rows - 1, 1}));
+    ExpectCaretInView();
+    const std::vector<TDrawCall> texts = PaintedText();
+    ASSERT_FALSE(texts.empty());
+    for (const TDrawCall& text : texts) {
+        EXPECT_GE(text.Y, -Edit->LineHeight);
+        EXPECT_LT(text.Y, Edit->GetClientRect().bottom);
+    }
+
+    Key(VK_PRIOR);
+    EXPECT_EQ(Caret().Row, rows - 1 - Edit->Scroller->YPage);
+    ExpectCaretInView();
+    Edit->SendMessage(WM_VSCROLL, SB_THUMBPOSITION | (16384u << 16));
+    EXPECT_NEAR(double(Edit->Scroller->YPos), rows / 2.0, rows / 30000.0);
+    TRowIndex row, col;
+    Edit->PointToPosition(Cell(Edit->Scroller->YPos + 3, 0), row, col);
+    EXPECT_EQ(row, Edit->Scroller->YPos + 3);
+    Key(VK_HOME, THeadlessDesktop::ModCtrl);
+    EXPECT_EQ(Edit->Scroller->YPos, 0);
+}
+
+TEST_F(NearLimit, ALineOf300Megabytes)
+{
+    const int64_t length = 300'000'000;
+    LoadRepeated(std::string(size_t(length) - 1, 'a') + "\n", length);
+    ASSERT_EQ(Edit->GetNumLines(), 1);
+    ASSERT_GT((length - 1) * Edit->CharWidth, INT_MAX);
+
+    Key(VK_END);
+    EXPECT_EQ(Caret(), (TPos{0, TRowIndex(length - 1)}));
+    ExpectCaretInView();
+    const std::vector<TDrawCall> texts = PaintedText();
+    ASSERT_EQ(texts.size(), 1u);
+    // The row is drawn from its first character, far left of the window.
+    EXPECT_EQ(texts[0].X, Edit->LeftMargin - int64_t(Edit->Scroller->XPos) * Edit->CharWidth);
+    EXPECT_LT(texts[0].X, INT_MIN);
+    EXPECT_EQ(texts[0].TabOrigin, texts[0].X);
+
+    // The whole row selected from its end: only cells in and beside the
+    // window are inverted.
+    Peer().ClearLogs();
+    Key(VK_HOME, THeadlessDesktop::ModShift);
+    const TRect client = Edit->GetClientRect();
+    for (const TRect& rect : Inversions()) {
+        EXPECT_LE(rect.left, rect.right);
+        EXPECT_GE(rect.left, client.left - client.Width() - 1);
+        EXPECT_LE(rect.right, client.right + client.Width() + 1);
+    }
+    EXPECT_EQ(Edit->Scroller->XPos, 0);
+    ExpectCaretInView();
+}
+
+TEST_F(NearLimit, ADocumentOneCharacterShortOfTheLongest)
+{
+    // Lines of 32,000 characters; the last one shorter.
+    const int64_t length = MaxDocumentLength - 1;
+    std::string line(31'999, 'l');
+    line += '\n';
+    LoadRepeated(line, length);
+    ASSERT_EQ(Edit->Lines.TextLength(), length);
+
+    Key(VK_END, THeadlessDesktop::ModCtrl);
+    const TPos end = Caret();
+    EXPECT_EQ(Edit->OffsetOf(end.Row, end.Col), length - 1);  // before the last line feed
+    ExpectCaretInView();
+    Type("x");
+    EXPECT_EQ(Edit->Lines.TextLength(), MaxDocumentLength);
+    EXPECT_EQ(Edit->OffsetOf(Caret().Row, Caret().Col), length);
+    TRowIndex row, col;
+    Edit->PositionOf(EndOfDocument, row, col);
+    EXPECT_EQ((TPos{row, col}), Caret());
+
+    // One more does not fit: refused with a message, nothing changed.
+    Type("y");
+    EXPECT_EQ(Edit->Lines.TextLength(), MaxDocumentLength);
+    ASSERT_EQ(Desktop.Dialogs().MessageBoxes().size(), 1u);
+    Edit->Undo();
+    EXPECT_EQ(Edit->Lines.TextLength(), length);
+    EXPECT_EQ(Caret(), end);
+}
+
+}  // namespace
