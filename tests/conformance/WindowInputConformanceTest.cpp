@@ -24,7 +24,7 @@ public:
     struct TKey {
         unsigned Message;
         unsigned Key;
-        int16_t ShiftState;   // GetKeyState(VK_SHIFT) as the key arrives
+        bool ShiftDown;       // GetKeyState(VK_SHIFT) < 0 as the key arrives
         int16_t InsertState;  // GetKeyState(VK_INSERT)
         friend bool operator==(const TKey&, const TKey&) = default;
     };
@@ -34,7 +34,7 @@ public:
     intptr_t WindowProc(unsigned message, uintptr_t wParam, intptr_t lParam) override
     {
         if (message == WM_KEYDOWN || message == WM_KEYUP)
-            Keys.push_back({message, unsigned(wParam), GetKeyState(VK_SHIFT), GetKeyState(VK_INSERT)});
+            Keys.push_back({message, unsigned(wParam), GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_INSERT)});
         if (message == WM_VSCROLL)
             ScrollCodes.push_back(unsigned(wParam & 0xFFFF));
         return TWindow::WindowProc(message, wParam, lParam);
@@ -127,12 +127,12 @@ TEST_F(WindowInputConformance, KeyStateFollowsTheKeysAsTheirMessagesArrive)
     const int16_t down = int16_t(0x8000);
     const int16_t flipped = int16_t(insertBefore ^ 1);
     const std::vector<TRecorder::TKey> expected{
-        {WM_KEYDOWN, VK_SHIFT, down, insertBefore},
-        {WM_KEYDOWN, 'A', down, insertBefore},
-        {WM_KEYUP, 'A', down, insertBefore},
-        {WM_KEYUP, VK_SHIFT, 0, insertBefore},
-        {WM_KEYDOWN, VK_INSERT, 0, int16_t(down | flipped)},
-        {WM_KEYUP, VK_INSERT, 0, flipped},
+        {WM_KEYDOWN, VK_SHIFT, true, insertBefore},
+        {WM_KEYDOWN, 'A', true, insertBefore},
+        {WM_KEYUP, 'A', true, insertBefore},
+        {WM_KEYUP, VK_SHIFT, false, insertBefore},
+        {WM_KEYDOWN, VK_INSERT, false, int16_t(down | flipped)},
+        {WM_KEYUP, VK_INSERT, false, flipped},
     };
     EXPECT_EQ(A.Keys, expected);
 }

@@ -156,15 +156,12 @@ void TLayerUnderTest::UserKey(TWindow& window, unsigned virtualKey, bool down)
 }
 
 // The bar acts as under the pointer: the step (or the dragged thumb), then
-// the button's release.
+// the button's release (a press would act by itself where it lands).
 void TLayerUnderTest::UserScroll(TWindow& window, int bar, unsigned code, int thumb)
 {
     QScrollBar* scrollBar = QtTestAccess::ScrollBar(window, bar);
     if (!scrollBar)
         return;
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(scrollBar, &press);
     if (code == SB_THUMBPOSITION) {
         scrollBar->setSliderDown(true);
         scrollBar->setSliderPosition(thumb);
