@@ -4,7 +4,7 @@
 
 #include "core/DisplayColumn.h"
 #include "view/HEScroller.h"
-#include "view/PixelClip.h"
+#include "framework/PixelClip.h"
 
 #include <algorithm>
 

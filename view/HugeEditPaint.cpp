@@ -3,7 +3,7 @@
 
 #include "core/DisplayColumn.h"
 #include "view/HEScroller.h"
-#include "view/PixelClip.h"
+#include "framework/PixelClip.h"
 
 #include <algorithm>
 
