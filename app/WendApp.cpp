@@ -2,12 +2,17 @@
 #include "search/HugeEditSearch.h"
 
 #include "view/CommandIds.h"
+#include "app/FileTypeRegistration.h"
 #include "app/MainBars.h"
 #include "app/SDIDecFrame.h"
 #include "app/ShowState.h"
 #include "app/StartRequest.h"
 #include "app/StatusPaneText.h"
 #include "core/HugeEdit.h"
+#include "framework/ProgramFile.h"
+#include "framework/Dialogs.h"
+#include "print/HugeEditPrinter.h"
+#include "print/HugeEditPrintout.h"
 #include "resources/AppIcon.h"
 #include "resources/MainAccelerators.h"
 #include "resources/MainMenu.h"
@@ -19,14 +24,16 @@ constexpr const char* AppName = "Vantor";
 }  // namespace
 
 // The order is that of the message map: the enablers stand apart from
-// their handlers. Print, print set-up and options have no entry until
-// their features exist, so automatic enabling greys them.
+// their handlers. Options has no entry until its feature exists, so
+// automatic enabling greys it.
 const TResponseTable<TWendApp> TWendApp::Responses = {
     {CM_FILENEW, &TWendApp::CmFileNew, nullptr},
     {CM_FILEOPEN, &TWendApp::CmFileOpen, nullptr},
     {CM_HELPCONTENTS, &TWendApp::CmHelpContents, nullptr},
     {CM_HELPUSING, &TWendApp::CmHelpUsing, nullptr},
     {CM_HELPABOUT, &TWendApp::CmHelpAbout, nullptr},
+    {CM_FILEPRINT, &TWendApp::PrintDocument, nullptr},
+    {CM_FILEPRINTSETUP, &TWendApp::CmFilePrintSetup, nullptr},
     {CM_FILESAVE, &TWendApp::CmFileSave, nullptr},
     {CM_FILESAVEAS, &TWendApp::CmFileSaveAs, nullptr},
     {CM_WORDWRAP, &TWendApp::CmWordWrap, nullptr},
@@ -42,7 +49,10 @@ const TResponseTable<TWendApp> TWendApp::Responses = {
     {CM_FILEMAIL, &TWendApp::CmFileMail, nullptr},
 };
 
-TWendApp::TWendApp(int& argc, char** argv) : TApplication(AppName, argc, argv), Settings(*this) {}
+TWendApp::TWendApp(int& argc, char** argv)
+    : TApplication(AppName, argc, argv), Printer(std::make_unique<THugeEditPrinter>()), Settings(*this)
+{
+}
 
 TWendApp::~TWendApp()
 {
@@ -90,23 +100,28 @@ void TWendApp::ApplySettings()
     Editor->AutoIndent = Settings.AutoIndent;
 }
 
+// The margins of the Windows text style, in 2500ths of an inch.
 void TWendApp::SetPrinterMargins()
 {
-    // The printer's page margins come from the Windows text style once
-    // printing exists.
+    const int across = MulDiv(Settings.WinText.MarginX, 7200, 245);
+    const int down = MulDiv(Settings.WinText.MarginY, 7200, 245);
+    Printer->GetSetupData().Margins = {across, down, across, down};
 }
 
-void TWendApp::RegisterEditor(bool install)
-{
-    // File-type registration comes later; the command line already stops
-    // here as it will then.
-    (void)install;
-}
+void TWendApp::RegisterEditor(bool install) { RegisterFileTypes(install, ProgramFile()); }
 
 void TWendApp::PrintDocument()
 {
-    // Printing comes later; the -p option already closes the program.
+    try {
+        THugeEditPrintout printout(*Editor, Editor->FileData.FileName);
+        Printer->Print(Editor, printout, true);
+    } catch (const std::exception& error) {
+        // The printout is gone: the window has its own width again.
+        MessageBox(Editor, error.what(), "Printing Failed", MB_OK | MB_ICONSTOP);
+    }
 }
+
+void TWendApp::CmFilePrintSetup() { Printer->Setup(Editor); }
 
 void TWendApp::ProcessCommandLine(const std::string& text)
 {

@@ -8,10 +8,12 @@
 #include "framework/Cursor.h"
 #include "framework/ResponseTable.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 
 class THugeEdit;
+class THugeEditPrinter;
 class TSDIDecFrame;
 struct TStartRequest;
 
@@ -46,13 +48,16 @@ public:
     // The one editor window, owned by the main frame and valid while it
     // lives.
     THugeEdit* Editor = nullptr;
+    std::unique_ptr<THugeEditPrinter> Printer;
     bool DosMode = false;
     TIniInfo Settings;
 
 protected:
-    // Registration and printing come later; these stubs keep the command
-    // line's consequences in place.
+    // Makes Vantor the desktop's program for text files (install), or hands
+    // that role back.
     virtual void RegisterEditor(bool install);
+    // Prints the whole document through Printer, the print dialog first; a
+    // failure is shown, captioned "Printing Failed".
     virtual void PrintDocument();
 
 private:
@@ -63,6 +68,7 @@ private:
     void CmWordWrap();
     void CmDosText();
     void CmEditClear();
+    void CmFilePrintSetup();
     void CeWordWrap(TCommandEnabler& ce);
     void CeFileSave(TCommandEnabler& ce);
     void CeFileSaveAs(TCommandEnabler& ce);

@@ -249,6 +249,8 @@ int RunBenchCase(const std::string& kind, const std::string& file, const std::st
         MeasureReplaceAll(edit);
     } else if (kind == "clear") {
         MeasureClearUndo(edit);
+    } else if (kind == "print") {
+        MeasurePrint(edit, scratchDir);
     } else {
         MeasureSave(edit, scratchDir, mib);
         if (kind == "full") {

@@ -14,3 +14,7 @@ int RunBenchCase(const std::string& kind, const std::string& file, const std::st
 // idle: the application's idle pass (tool-bar and status-bar enabling)
 // after keystrokes in the file.
 int RunIdleCase(const std::string& file, const std::string& scratchDir);
+
+class TBenchEditor;
+// print: pages 1 to 3 of the file, word wrap on, into a PDF file.
+void MeasurePrint(TBenchEditor& edit, const std::string& scratchDir);

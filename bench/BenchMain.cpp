@@ -100,6 +100,7 @@ int main(int argc, char** argv)
     const TResults clipboard = RunChild("clipboard", lfSmall, dir);
     const TResults idle = RunChild("idle", lfLarge, dir);
     const TResults replace = RunChild("replace", marked, dir);
+    const TResults print = RunChild("print", paragraphs, dir);
 
     const std::string size = quick ? "4 MiB" : "1 GiB";
     std::printf("\nWindow %g columns x %g rows; large files %s, small files %s\n\n", Get(full, "window_cols"),
@@ -176,6 +177,12 @@ int main(int argc, char** argv)
         Get(clipboard, "paste_s") < 1 && Get(clipboard, "paste_held_x") <= 2.2 && Get(clipboard, "paste_same") == 1);
     Row("Paint of one screenful (median of 200)", Fmt("%.3f ms", Get(full, "paint_median_ms")), "< 1 ms",
         Get(full, "paint_median_ms") >= 0 && Get(full, "paint_median_ms") < 1);
+    Row(("Print pages 1-3, wrapped paragraphs " + size + ": dialog / 3 pages / restore").c_str(),
+        Fmt("%.2f s / %.2f s / %.2f s", Get(print, "print_dialog_s"), Get(print, "print_send_s"),
+            Get(print, "print_restore_s")),
+        "< 3 s / (3 pages)",
+        Get(print, "print_ok") == 1 && Get(print, "print_dialog_s") < 3 && Get(print, "print_pages") == 3 &&
+            Get(print, "print_restore_rows") < 2 * Get(print, "print_rows"));
     Row("loader progress step, nothing waiting", Fmt("%.3f us", Get(full, "progress_step_us")), "(cheap)", true);
     Row("idle pass after a keystroke: 13 buttons, 2 panes (median / max)",
         Fmt("%.1f / %.1f us", Get(idle, "idle_pass_median_us"), Get(idle, "idle_pass_max_us")), "< 1000 us",

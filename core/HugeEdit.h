@@ -90,6 +90,10 @@ public:
     void PrepareSelection(bool shiftDown);
     void PointToPosition(const TPoint& point, TRowIndex& row, TRowIndex& col) const;
     void SetWordWrap(bool on);
+    // Sets the wrap width and rewraps every row now, keeping the caret and
+    // the selection by offset; printing lends the rows this way. Not for
+    // use while a file loads: the loader cuts rows by a rule of its own.
+    void RewrapToWidth(int cols);
     // Throws std::runtime_error("Unable to get font metrics"). Values out
     // of the bounds below are applied at the nearest bound, so any style
     // (one read from a damaged settings file, too) leaves a usable window.

@@ -68,6 +68,17 @@ void THugeEdit::RewrapAll()
     RestoreSelection(kept);
 }
 
+void THugeEdit::RewrapToWidth(int cols)
+{
+    WindowCols = cols;
+    // Unwrapped rows are one per line whatever the width.
+    if (!WordWrap || Lines.Size() == 0)
+        return;
+    const TKeptSelection kept = KeepSelection();
+    Reflow(0, 0, true);
+    RestoreSelection(kept);
+}
+
 void THugeEdit::SetWordWrap(bool on)
 {
     WordWrap = on;

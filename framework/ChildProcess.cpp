@@ -92,7 +92,7 @@ bool ArgumentsFit(const std::vector<std::string>& args)
     return limit <= 0 || total + reserve <= size_t(limit);
 }
 
-int Start(const std::string& path, const std::vector<std::string>& args, int stdinFd)
+int Start(const std::string& path, const std::vector<std::string>& args, int stdinFd, int stdoutFd)
 {
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(path.c_str()));
@@ -115,6 +115,10 @@ int Start(const std::string& path, const std::vector<std::string>& args, int std
         posix_spawn_file_actions_adddup2(&setup.Actions, stdinFd, STDIN_FILENO);
     else
         posix_spawn_file_actions_addopen(&setup.Actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    if (stdoutFd >= 0) {
+        posix_spawn_file_actions_adddup2(&setup.Actions, stdoutFd, STDOUT_FILENO);
+        posix_spawn_file_actions_addopen(&setup.Actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    }
 
     pid_t pid = -1;
     if (posix_spawn(&pid, path.c_str(), &setup.Actions, &setup.Attr, argv.data(), environ) != 0)

@@ -24,9 +24,11 @@ bool ArgumentsFit(const std::vector<std::string>& args);
 
 // Starts path with args (argv[0] is path) in a process group of its own,
 // so a Ctrl+C meant for the editor's terminal leaves it alone. Standard
-// input is stdinFd, or /dev/null when it is -1. Returns the process id, or
-// -1 when the program could not be started.
-int Start(const std::string& path, const std::vector<std::string>& args, int stdinFd = -1);
+// input is stdinFd, or /dev/null when it is -1. When stdoutFd is given, the
+// program's output goes there and its complaints to /dev/null: its output
+// is read, not shown. Returns the process id, or -1 when the program could
+// not be started.
+int Start(const std::string& path, const std::vector<std::string>& args, int stdinFd = -1, int stdoutFd = -1);
 
 // The exit code a wait status stands for; -1 when a signal ended it.
 int ExitCodeOf(int waitStatus);

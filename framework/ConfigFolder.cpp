@@ -23,16 +23,26 @@ std::string HomeFolder()
     return home;
 }
 
+// A base folder: the variable when it holds an absolute path, else the
+// fallback under the home folder.
+std::string BaseFolder(const char* variable, const char* underHome)
+{
+    std::string base = AbsoluteVariable(variable);
+    if (base.empty()) {
+        const std::string home = HomeFolder();
+        if (!home.empty())
+            base = home + underHome;
+    }
+    return base;
+}
+
 }  // namespace
+
+std::string UserConfigHome() { return BaseFolder("XDG_CONFIG_HOME", "/.config"); }
+std::string UserDataHome() { return BaseFolder("XDG_DATA_HOME", "/.local/share"); }
 
 std::string UserConfigFolder(const std::string& program)
 {
-    std::string base = AbsoluteVariable("XDG_CONFIG_HOME");
-    if (base.empty()) {
-        const std::string home = HomeFolder();
-        if (home.empty())
-            return {};
-        base = home + "/.config";
-    }
-    return base + "/" + program;
+    const std::string base = UserConfigHome();
+    return base.empty() ? std::string() : base + "/" + program;
 }

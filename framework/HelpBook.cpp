@@ -1,5 +1,7 @@
 #include "framework/HelpBook.h"
 
+#include "framework/ProgramFile.h"
+
 #include <unistd.h>
 
 #include <cstdlib>
@@ -12,9 +14,8 @@ namespace {
 
 std::string ProgramFolder()
 {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string() : self.parent_path().string();
+    const std::string self = ProgramFile();
+    return self.empty() ? std::string() : std::filesystem::path(self).parent_path().string();
 }
 
 std::vector<std::string> SplitPath(const char* value, const char* fallback)

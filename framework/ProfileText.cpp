@@ -1,5 +1,6 @@
 #include "framework/ProfileText.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -100,6 +101,30 @@ std::optional<std::string_view> TProfileText::Find(std::string_view section, std
         return !found;
     });
     return found;
+}
+
+std::vector<std::string> TProfileText::Keys(std::string_view section) const
+{
+    std::vector<std::string> names;
+    ForEachLine(Text, section, [&](size_t, const TLine& line, bool inSection) {
+        if (inSection && line.Kind == TLine::TKind::Key &&
+            std::none_of(names.begin(), names.end(), [&](const std::string& n) { return SameName(n, line.Name); }))
+            names.emplace_back(line.Name);
+        return true;
+    });
+    return names;
+}
+
+void TProfileText::Remove(std::string_view section, std::string_view key)
+{
+    std::optional<std::pair<size_t, size_t>> span;
+    ForEachLine(Text, section, [&](size_t pos, const TLine& line, bool inSection) {
+        if (inSection && line.Kind == TLine::TKind::Key && SameName(line.Name, key))
+            span = {pos, line.Next};
+        return !span;
+    });
+    if (span)
+        Text.erase(span->first, span->second - span->first);
 }
 
 std::string_view TProfileText::LineEnd() const

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class TProfileText {
 public:
@@ -28,6 +29,12 @@ public:
     // changed, for a name the format cannot hold (empty, or with "=", "]"
     // or a line end); a value is cut at its first line end.
     bool Set(std::string_view section, std::string_view key, std::string_view value);
+
+    // The names of a section's keys, in order, each once.
+    std::vector<std::string> Keys(std::string_view section) const;
+    // Removes the key's line (the one Find reads), line end included;
+    // nothing happens when there is none.
+    void Remove(std::string_view section, std::string_view key);
 
     const std::string& Bytes() const { return Text; }
 

@@ -116,6 +116,8 @@ enum : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
 
 // Device capabilities.
 enum : int { LOGPIXELSX = 88, LOGPIXELSY = 90, HORZRES = 8, VERTRES = 10 };
+// A printer's unprintable offsets at the paper's left and top edges.
+enum : int { PHYSICALOFFSETX = 112, PHYSICALOFFSETY = 113 };
 
 // Cursor shapes a window can show.
 enum class TCursorKind { Arrow, IBeam, Wait, Help };

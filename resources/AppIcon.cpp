@@ -103,3 +103,9 @@ TIconImage AppIcon(int size)
 {
     return TIconCanvas(size > 0 ? size : 32).Render();
 }
+
+std::string AppIconThemeFile(int size)
+{
+    const std::string side = std::to_string(size);
+    return "hicolor/" + side + "x" + side + "/apps/" + AppIconName + ".png";
+}

@@ -10,6 +10,8 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xdotool x11-utils imagemagick poppler-utils xclip
   openbox wmctrl xdg-utils
+  desktop-file-utils libglib2.0-bin file
+  cups-daemon cups-client cups-filters-core-drivers
 )
 
 missing=()

@@ -27,6 +27,7 @@
 #include "framework/headless/HeadlessFindReplace.h"
 #include "framework/headless/HeadlessKeyboard.h"
 #include "framework/headless/HeadlessPeer.h"
+#include "framework/headless/HeadlessPrinting.h"
 #include "framework/headless/HeadlessServices.h"
 
 #include <deque>
@@ -143,6 +144,9 @@ public:
     // --- child processes, help, the application's cursor ----------------------------
     THeadlessServices& Services() { return ServiceRecord; }
 
+    // --- the printer --------------------------------------------------------------------
+    THeadlessPrinting& Printing() { return PrinterRecord; }
+
     // --- clipboard -------------------------------------------------------------------------
     // The clipboard keeps a text block exactly as it was put there.
     void PutClipboardText(std::string block) { Clipboard = std::move(block); ClipboardContent = TClipboardContent::Text; }
@@ -199,6 +203,7 @@ private:
     std::string Clipboard;
     TClipboardContent ClipboardContent = TClipboardContent::Nothing;
     THeadlessServices ServiceRecord;
+    THeadlessPrinting PrinterRecord;
 
     bool CanDispatch() const { return !Queue.empty() && !QuitPending; }
     void DispatchNext();

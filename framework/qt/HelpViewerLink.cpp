@@ -2,6 +2,7 @@
 
 #include "framework/ChildProcess.h"
 #include "framework/Platform.h"
+#include "framework/ProgramFile.h"
 
 #include <QString>
 #include <QUrl>
@@ -26,10 +27,8 @@ HelpViewerLink::~HelpViewerLink() { Drop(); }
 
 std::string HelpViewerLink::ViewerProgram()
 {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error) {
-        const std::string beside = (self.parent_path() / ViewerName).string();
+    if (const std::string self = ProgramFile(); !self.empty()) {
+        const std::string beside = (std::filesystem::path(self).parent_path() / ViewerName).string();
         if (!ChildProcess::FindOnPath(beside).empty())
             return beside;
     }

@@ -8,3 +8,9 @@ QImage ImageOf(const TIconImage& picture)
                       picture.Width * 4, QImage::Format_ARGB32);
     return view.copy();
 }
+
+bool SavePng(const TIconImage& picture, const std::string& path)
+{
+    const QImage image = ImageOf(picture);
+    return !image.isNull() && image.save(QString::fromStdString(path), "PNG");
+}

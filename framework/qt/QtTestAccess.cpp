@@ -5,6 +5,8 @@
 #include "framework/qt/FindReplaceWindow.h"
 #include "framework/qt/FrameWindowPeer.h"
 #include "framework/qt/PlatformContext.h"
+#include "framework/qt/QtPrinting.h"
+#include "framework/Printer.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -54,6 +56,8 @@ QMenuBar* MenuBar(const TFrameWindow& frame)
     const auto* peer = dynamic_cast<const FrameWindowPeer*>(frame.GetPeer());
     return peer ? &peer->MenuBar() : nullptr;
 }
+
+QPrinter& Printer(TPrinter& printer) { return dynamic_cast<QtPrinting::PrinterAccess&>(printer.Peer()).Device(); }
 
 QRect CaretRect() { return PlatformContext::Get().TheCaret().Rect(); }
 

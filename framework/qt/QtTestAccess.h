@@ -6,10 +6,12 @@
 #include <QRect>
 
 class QMenuBar;
+class QPrinter;
 class QScrollBar;
 class QWidget;
 class TFindReplaceDialog;
 class TFrameWindow;
+class TPrinter;
 class TWindow;
 
 namespace QtTestAccess {
@@ -33,6 +35,9 @@ QWidget* FindReplaceWidget(const TFindReplaceDialog& dialog);
 // is shown (hide count 0) in the window.
 QRect CaretRect();
 bool CaretVisibleIn(const TWindow& window);
+
+// The toolkit's printer behind a printer object.
+QPrinter& Printer(TPrinter& printer);
 
 // Dispatches the posted messages and the toolkit's waiting events now,
 // without the pump's pacing, and deletes the widgets of destroyed windows.

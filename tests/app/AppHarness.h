@@ -12,13 +12,16 @@
 #include <string>
 #include <vector>
 
-// Registration and printing come later; here they only count their calls.
+// Registration only counts its calls here: the command line is under test,
+// not what it does. Printing is counted too, and done on the headless
+// printer when a test asks.
 class TRecordingApp : public TWendApp {
 public:
     using TWendApp::TWendApp;
 
     std::vector<bool> Registrations;
     int Prints = 0;
+    bool PrintForReal = false;
     int IdleCalls = 0;
 
     bool IdleAction(long idleCount) override
@@ -29,7 +32,12 @@ public:
 
 protected:
     void RegisterEditor(bool install) override { Registrations.push_back(install); }
-    void PrintDocument() override { ++Prints; }
+    void PrintDocument() override
+    {
+        ++Prints;
+        if (PrintForReal)
+            TWendApp::PrintDocument();
+    }
 };
 
 class TAppHarness {

@@ -122,11 +122,22 @@ TEST(CommandLine, SeparateArgumentsMakeOneNameAndAnOptionAfterItIsPartOfIt)
 TEST(CommandLine, PrintOpensPrintsThenClosesThroughTheLoop)
 {
     TScratchDir dir;
-    const std::string path = dir.Write("a.txt", "abc\n");
+    const std::string path = dir.Write("a.txt", "abc\r\nd\n");
     TAppHarness run({"-p", path});
+    run.App().PrintForReal = true;
     TRecordingApp& app = run.Start();
     EXPECT_EQ(run.Editor().FileData.FileName, path);
     EXPECT_EQ(app.Prints, 1);
+    // The file is printed once it is loaded, under its name.
+    const std::vector<THeadlessPrintJob>& jobs = run.Desktop().Printing().Jobs;
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(jobs[0].Title, path);
+    ASSERT_EQ(jobs[0].Pages.size(), 1u);
+    std::string printed;
+    for (const TDrawCall& call : jobs[0].Pages[0])
+        if (call.Kind == TDrawCall::TKind::Text)
+            printed += call.Text + "|";
+    EXPECT_EQ(printed, "abc|d|");
     // The close request waits for the message loop.
     ASSERT_NE(app.GetMainWindow(), nullptr);
     app.PumpWaitingMessages();

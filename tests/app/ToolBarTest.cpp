@@ -101,11 +101,10 @@ TEST_F(ToolBarTest, ButtonsStartDisabledAndTheFirstIdlePassAsksTheRoute)
         Run.App().RouteEnable(route);
         EXPECT_EQ(Button(id).GetEnabled(), route.IsEnabled()) << id;
     }
-    for (unsigned id : {CM_FILENEW, CM_FILEOPEN, CM_WORDWRAP, CM_DOSTEXT})
+    for (unsigned id : {CM_FILENEW, CM_FILEOPEN, CM_WORDWRAP, CM_DOSTEXT, CM_FILEPRINT})
         EXPECT_TRUE(Button(id).GetEnabled()) << id;
-    // No change, no selection, an empty clipboard, and no handler yet for
-    // printing.
-    for (unsigned id : {CM_FILESAVE, CM_EDITCUT, CM_EDITCOPY, CM_EDITPASTE, CM_FILEPRINT})
+    // No change, no selection and an empty clipboard.
+    for (unsigned id : {CM_FILESAVE, CM_EDITCUT, CM_EDITCOPY, CM_EDITPASTE})
         EXPECT_FALSE(Button(id).GetEnabled()) << id;
     Run.Editor().InsertText("abc");
     Run.Editor().SetSelectionOffsets(0, 2);

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+class TPrinter;
 class TWindow;
 
 class TLayerUnderTest {
@@ -83,6 +84,14 @@ public:
     };
     // The last pop-up menu as it was shown.
     TShownMenu LastPopupMenu() const;
+
+    // The printer object prints into a file of the test's own (a PDF file
+    // on Qt, the recorder headless).
+    void PrintIntoScratch(TPrinter& printer);
+    // The user answers the next print dialog: Print (all pages) or Cancel.
+    void AnswerNextPrintDialog(bool print);
+    // The pages of the last job that was sent to the end; 0 when none was.
+    int PrintedPages() const;
 
 private:
     struct TImpl;

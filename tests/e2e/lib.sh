@@ -9,27 +9,45 @@ WORK=$(mktemp -d)
 XVFB_PID=""
 APP_PID=""
 
+# stop PID: ends a process this test started and waits until it is gone, so
+# the next test never meets a server that is still shutting down.
+stop() {
+  [ -n "$1" ] || return 0
+  kill "$1" 2>/dev/null || return 0
+  wait "$1" 2>/dev/null || true
+}
+
 cleanup() {
-  [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  stop "$APP_PID"
+  stop "$XVFB_PID"
   rm -rf "$WORK"
 }
 trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; [ -n "${DISPLAY:-}" ] && import -window root "$WORK/fail.png" 2>/dev/null && cp "$WORK/fail.png" "/tmp/vantor-e2e-fail-$(basename "$0" .sh).png" 2>/dev/null; exit 1; }
 
-# Xvfb chooses a free display itself and reports it, so tests running at
-# the same time never share one.
+# Each test starts its own Xvfb on a display number drawn at random, trying
+# another when one is taken: numbers handed out in order would let a new
+# server start on the number of one that is still shutting down, which then
+# removes the new server's socket.
 start_xvfb() {
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
-  XVFB_PID=$!
-  for _ in $(seq 100); do
-    if [ -s "$WORK/display" ]; then
-      export DISPLAY=":$(head -1 "$WORK/display")"
-      xdpyinfo >/dev/null 2>&1 && return 0
-    fi
-    kill -0 "$XVFB_PID" 2>/dev/null || break
-    sleep 0.1
+  local n
+  for _ in $(seq 20); do
+    n=$((100 + RANDOM % 800))
+    [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 100); do
+      kill -0 "$XVFB_PID" 2>/dev/null || break
+      if [ "$(tr -d ' ' <"/tmp/.X$n-lock" 2>/dev/null)" = "$XVFB_PID" ] &&
+        xdpyinfo >/dev/null 2>&1; then
+        return 0
+      fi
+      sleep 0.1
+    done
+    stop "$XVFB_PID"
+    XVFB_PID=""
   done
   fail "no Xvfb display could be started"
 }
@@ -71,6 +89,18 @@ wait_for() {
 }
 
 window_exists() { xdotool search --name "$1" >/dev/null 2>&1; }
+
+# find_window REGEX: waits for a window whose name matches, shown by a
+# process other than the program (a viewer, a launched copy), and prints its
+# id; prints nothing when none shows.
+find_window() {
+  local id=""
+  for _ in $(seq 100); do
+    id=$(xdotool search --name "$1" 2>/dev/null | head -1) && [ -n "$id" ] && break
+    sleep 0.1
+  done
+  printf '%s' "$id"
+}
 
 window_name() { xdotool getwindowfocus getwindowname 2>/dev/null || true; }
 

@@ -11,11 +11,8 @@ trap 'stop_viewer; cleanup' EXIT
 # wait_viewer: waits for the viewer's window on the contents page and
 # notes its process.
 wait_viewer() {
-  local id=""
-  for _ in $(seq 100); do
-    id=$(xdotool search --name '^Contents - Vantor Help$' 2>/dev/null | head -1) && [ -n "$id" ] && break
-    sleep 0.1
-  done
+  local id
+  id=$(find_window '^Contents - Vantor Help$')
   [ -n "$id" ] || fail "no help viewer window"
   VIEWER_PID=$(xdotool getwindowpid "$id")
 }

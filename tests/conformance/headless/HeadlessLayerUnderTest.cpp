@@ -90,3 +90,19 @@ TLayerUnderTest::TShownMenu TLayerUnderTest::LastPopupMenu() const
     }
     return shown;
 }
+
+void TLayerUnderTest::PrintIntoScratch(TPrinter&) {}
+
+void TLayerUnderTest::AnswerNextPrintDialog(bool print)
+{
+    if (print)
+        Impl->Desktop.Printing().PrintAll();
+    else
+        Impl->Desktop.Printing().CancelPrint();
+}
+
+int TLayerUnderTest::PrintedPages() const
+{
+    const auto& jobs = Impl->Desktop.Printing().Jobs;
+    return jobs.empty() || !jobs.back().Finished ? 0 : int(jobs.back().Pages.size());
+}

@@ -7,11 +7,16 @@
 #include "framework/Window.h"
 #include "framework/qt/QtTestAccess.h"
 #include "framework/qt/QtWindowPeer.h"
+#include "tests/support/ScratchDir.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QDeadlineTimer>
+#include <QDialog>
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
@@ -107,6 +112,7 @@ struct TLayerUnderTest::TImpl {
     TShownMenu LastMenu;
     TShownBox LastBox;
     Qt::KeyboardModifiers Held;
+    TScratchDir Scratch;
 
     void Record(const QMessageBox& box)
     {
@@ -221,3 +227,28 @@ void TLayerUnderTest::AnswerNextPopupMenu(unsigned id)
 }
 
 TLayerUnderTest::TShownMenu TLayerUnderTest::LastPopupMenu() const { return Impl->LastMenu; }
+
+void TLayerUnderTest::PrintIntoScratch(TPrinter& printer)
+{
+    QPrinter& device = QtTestAccess::Printer(printer);
+    device.setOutputFormat(QPrinter::PdfFormat);
+    device.setOutputFileName(QString::fromStdString(Impl->Scratch.PathOf("printed.pdf")));
+}
+
+void TLayerUnderTest::AnswerNextPrintDialog(bool print)
+{
+    QTimer::singleShot(0, [print] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            print ? dialog->accept() : dialog->reject();
+    });
+}
+
+// The page objects of the PDF file the toolkit wrote.
+int TLayerUnderTest::PrintedPages() const
+{
+    QFile file(QString::fromStdString(Impl->Scratch.PathOf("printed.pdf")));
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const QString pdf = QString::fromLatin1(file.readAll());
+    return int(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+}

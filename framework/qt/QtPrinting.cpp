@@ -1,0 +1,196 @@
+// The platform's printing on Qt Print Support: one QPrinter (a CUPS
+// printer, or a PDF file when none is installed) with the toolkit's print
+// and page set-up dialogs. The printer's page margins are kept at the
+// device's minimum, so a page's origin is the printable area's corner; the
+// margins the user sets are the program's, kept in its set-up data.
+#include "framework/AbortDialog.h"
+#include "framework/PrinterPeer.h"
+#include "framework/qt/DialogRunner.h"
+#include "framework/qt/PlatformContext.h"
+#include "framework/qt/PrinterDC.h"
+#include "framework/qt/QtPrinting.h"
+#include "framework/qt/QtWindowPeer.h"
+
+#include <QFileInfo>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace {
+
+constexpr double MillimetresPerInch = 25.4;
+
+double ToMillimetres(int units) { return units * MillimetresPerInch / MarginUnitsPerInch; }
+int ToUnits(double millimetres) { return int(std::lround(millimetres * MarginUnitsPerInch / MillimetresPerInch)); }
+
+// A job's document: painting on the printer begins it and ending the
+// painting sends it; a job destroyed before EndDoc is aborted.
+class QtPrintJob : public TPrintJob {
+public:
+    QtPrintJob(QPrinter& printer, const std::string& title) : Printer(printer), Context(printer)
+    {
+        Printer.setDocName(QString::fromStdString(title));
+        if (!Context.BeginDocument())
+            throw std::runtime_error("The printer " + QtPrinting::DeviceName(printer) +
+                                     " cannot be opened for printing.");
+    }
+
+    ~QtPrintJob() override
+    {
+        if (!Ended) {
+            Printer.abort();
+            Context.EndDocument();
+        }
+    }
+
+    TDC& DC() override { return Context; }
+
+    int StartPage() override
+    {
+        if (Pages++ > 0 && !Printer.newPage())
+            return SP_ERROR;
+        return State();
+    }
+
+    int EndPage() override { return State(); }
+
+    int EndDoc() override
+    {
+        Ended = true;
+        Context.EndDocument();
+        return State();
+    }
+
+private:
+    QPrinter& Printer;
+    PrinterDC Context;
+    int Pages = 0;
+    bool Ended = false;
+
+    int State() const
+    {
+        switch (Printer.printerState()) {
+        case QPrinter::Error: return SP_ERROR;
+        case QPrinter::Aborted: return SP_APPABORT;
+        default: return 1;
+        }
+    }
+};
+
+class QtAbortView : public TAbortView {
+public:
+    explicit QtAbortView(TAbortDialog& dialog)
+        : Runner((dialog.SetupWindow(), dialog), QtWindowPeer::TopLevelOf(dialog.GetOwner()))
+    {
+        // Cancel, Escape and the close box all end the box.
+        QObject::connect(&Runner, &QDialog::finished, [this] { UserCancelled = true; });
+        Runner.show();
+    }
+
+    bool Cancelled() const override { return UserCancelled; }
+
+private:
+    DialogRunner Runner;
+    bool UserCancelled = false;
+};
+
+class QtPrinterPeer : public TPrinterPeer, public QtPrinting::PrinterAccess {
+public:
+    QtPrinterPeer() : Printer(QPrinter::HighResolution) { KeepPrintableOnly(); }
+
+    QPrinter& Device() override { return Printer; }
+
+    std::string DeviceName() const override { return QtPrinting::DeviceName(Printer); }
+
+    std::unique_ptr<TDC> MakeInfoDC() override
+    {
+        KeepPrintableOnly();
+        if (Printer.width() <= 0 || Printer.height() <= 0)
+            throw std::runtime_error("The printer " + DeviceName() + " reports no printable area.");
+        return std::make_unique<PrinterDC>(Printer);
+    }
+
+    bool RunPrintDialog(TWindow* owner, TPrintDialogData& data) override
+    {
+        QPrintDialog dialog(&Printer, QtWindowPeer::TopLevelOf(owner));
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+        dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+        dialog.setMinMax(data.MinPage, data.MaxPage);
+        dialog.setFromTo(data.MinPage, data.MaxPage);
+        dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        data.AllPages = Printer.printRange() != QPrinter::PageRange;
+        if (!data.AllPages) {
+            data.FromPage = Printer.fromPage();
+            data.ToPage = Printer.toPage();
+        }
+        return true;
+    }
+
+    bool RunPageSetupDialog(TWindow* owner, TPageSetupData& data) override
+    {
+        if (data.Flags & PSD_MARGINS) {
+            const TRect& m = data.Margins;
+            Printer.setPageMargins(QMarginsF(ToMillimetres(m.left), ToMillimetres(m.top), ToMillimetres(m.right),
+                                             ToMillimetres(m.bottom)),
+                                   QPageLayout::Millimeter);
+        }
+        QPageSetupDialog dialog(&Printer, QtWindowPeer::TopLevelOf(owner));
+        const bool accepted = dialog.exec() == QDialog::Accepted;
+        if (accepted && (data.Flags & PSD_MARGINS)) {
+            const QMarginsF m = Printer.pageLayout().margins(QPageLayout::Millimeter);
+            data.Margins = {ToUnits(m.left()), ToUnits(m.top()), ToUnits(m.right()), ToUnits(m.bottom())};
+        }
+        KeepPrintableOnly();
+        return accepted;
+    }
+
+    std::unique_ptr<TPrintJob> StartJob(const std::string& title) override
+    {
+        KeepPrintableOnly();
+        return std::make_unique<QtPrintJob>(Printer, title);
+    }
+
+    std::unique_ptr<TAbortView> ShowAbortDialog(TAbortDialog& dialog) override
+    {
+        return std::make_unique<QtAbortView>(dialog);
+    }
+
+private:
+    QPrinter Printer;
+
+    void KeepPrintableOnly()
+    {
+        QPageLayout layout = Printer.pageLayout();
+        layout.setMargins(layout.minimumMargins());
+        Printer.setPageLayout(layout);
+    }
+};
+
+}  // namespace
+
+namespace QtPrinting {
+
+std::string DeviceName(const QPrinter& printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return printer.outputFileName().isEmpty() ? std::string("a PDF file")
+                                                  : QFileInfo(printer.outputFileName()).fileName().toStdString();
+    return printer.printerName().toStdString();
+}
+
+}  // namespace QtPrinting
+
+namespace Platform {
+
+std::unique_ptr<TPrinterPeer> CreatePrinterPeer()
+{
+    PlatformContext::Get();
+    return std::make_unique<QtPrinterPeer>();
+}
+
+}  // namespace Platform
