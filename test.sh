@@ -16,4 +16,4 @@ export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return
 export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer/leaks.supp:print_suppressions=0"
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 SANITIZE=1 scripts/build.sh
-(cd build-sanitize && ctest --output-on-failure --parallel "$(nproc)" --timeout 900 -LE 'e2e|bench')
+(cd build-sanitize && ctest --output-on-failure --parallel "$(nproc)" --timeout 900 -LE 'e2e|bench|package')

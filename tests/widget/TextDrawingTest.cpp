@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
@@ -98,8 +99,9 @@ TEST(TextDrawingTest, GlyphsStandWhereTheMeasuredWidthsPutThem)
 // and what lands on the surface is drawn where it belongs.
 TEST(TextDrawingTest, ARowBillionsOfPixelsWideIsMeasuredAndDrawnWhereItLands)
 {
-    const TFont font("Courier New", 16);
-    const int64_t w = WidthOf(font, '.'), n = 300'000'000;
+    // Large cells reach 32 bits of pixels with fewer characters.
+    const TFont font("Courier New", 160);
+    const int64_t w = WidthOf(font, '.'), n = INT32_MAX / w + 1'000'000;
     std::string row(size_t(n), '.');
     row += "W\tb";
     const int64_t x = 2 - n * w;  // the W stands at 2
