@@ -69,8 +69,7 @@ TEST_F(MessageLoopTest, PostedMessagesOfADestroyedWindowAreDropped)
     other.reset();
     other.emplace();
     ASSERT_EQ(&*other, place);
-    ShowWindow(*other);
-    other->Clear();
+    ShowWindow(*other);  // lets the queue run
     Window.PostMessage(Note);
     Settle();
     EXPECT_EQ(Notes(), 1u);  // the queue still runs
