@@ -149,7 +149,11 @@ TEST_F(Painting, EveryValueOfEveryStyleMemberLeavesAUsableWindow)
             EXPECT_GE(Edit->LineHeight, 1);
             EXPECT_GE(Edit->LeftMargin, 0);
             EXPECT_LE(Edit->TopMargin, THugeEdit::MaxMargin);
-            EXPECT_FALSE(PaintedText().empty());
+            const auto texts = PaintedText();
+            ASSERT_FALSE(texts.empty());
+            // The tab stops are as far apart as the tab size says, even
+            // when that is billions of pixels.
+            EXPECT_EQ(texts[0].TabDistance, int64_t(std::max(Edit->TabSize, 1)) * Edit->CharWidth);
             Key(VK_END, THeadlessDesktop::ModCtrl);
             Type("!");
             EXPECT_EQ(Rows()[1], std::string(500, 'w') + "\tend!\n");
