@@ -247,13 +247,14 @@ private:
     // The caret's client position, before it is clipped to the window.
     int64_t CaretX() const;
     int64_t CaretY() const;
+    void ScrollCaretIntoView(const TRect& client);
     void EnsureNonEmpty();
     TUndoText DeletedText(TRowIndex r1, TRowIndex c1, TRowIndex r2, TRowIndex c2) const;
     // InsertText after the carriage returns are gone, of text in pieces:
     // new rows may view the pieces that live in the row array's blocks.
     void InsertPieces(const std::vector<TUndoText::TPiece>& pieces);
     // Returns where a text copied into the blocks now lives, or null.
-    const char* InsertRowWise(const std::vector<TUndoText::TPiece>& pieces, int lineEnds);
+    const char* InsertRowWise(const std::vector<TUndoText::TPiece>& pieces, int64_t lineEnds);
     void PlaceInsertedLine(TRowIndex line, std::string_view text, bool inBlocks);
     void InsertKeptRows(THEUndoItem& record);
     // Redo's deletion keeps its rows in the record it replays.

@@ -143,10 +143,10 @@ void THugeEdit::InsertPieces(const std::vector<TUndoText::TPiece>& pieces)
     if (EditLocked)
         return;
     size_t size = 0;
-    int lineEnds = 0;
+    int64_t lineEnds = 0;
     for (const TUndoText::TPiece& piece : pieces) {
         size += piece.Text.size();
-        lineEnds += int(std::count(piece.Text.begin(), piece.Text.end(), '\n'));
+        lineEnds += std::count(piece.Text.begin(), piece.Text.end(), '\n');
     }
     LengthBound += int64_t(size);
     if (HasSelection) {
@@ -203,14 +203,16 @@ void THugeEdit::InsertKeptRows(THEUndoItem& record)
     Modified = true;
 }
 
-const char* THugeEdit::InsertRowWise(const std::vector<TUndoText::TPiece>& pieces, int lineEnds)
+const char* THugeEdit::InsertRowWise(const std::vector<TUndoText::TPiece>& pieces, int64_t lineEnds)
 {
+    // The length limit keeps the rows of the document, the new ones
+    // included, countable by a row index.
     const bool lastRow = CaretRow == Lines.Size() - 1;
-    const TRowIndex added = lastRow ? lineEnds : lineEnds - 1;
+    const TRowIndex added = TRowIndex(lastRow ? lineEnds : lineEnds - 1);
     Lines.InsertN(CaretRow + 1, added, TRow());
 
     // The caret row's tail moves behind the last inserted line.
-    const TRowIndex tailRow = CaretRow + lineEnds;
+    const TRowIndex tailRow = TRowIndex(CaretRow + lineEnds);
     std::string tail(Lines[CaretRow].View().substr(CaretCol));
     Lines.Edit(CaretRow).Truncate(CaretCol);
     Lines.Edit(tailRow).Insert(0, tail);

@@ -4,6 +4,7 @@
 
 #include "core/DisplayColumn.h"
 #include "core/Reflow.h"
+#include "framework/PixelClip.h"
 #include "framework/Scroller.h"
 
 void THugeEdit::Reflow(TRowIndex row, TRowIndex col, bool toEnd)
@@ -16,8 +17,9 @@ void THugeEdit::Reflow(TRowIndex row, TRowIndex col, bool toEnd)
         --col;
     const TRect client = GetClientRect();
     const long xPos = Scroller->XPos, yPos = Scroller->YPos;
-    const int startX = int((DisplayColumn(Lines[row], size_t(col), TabSize) - xPos) * CharWidth + LeftMargin);
-    const int startY = int((row - yPos) * LineHeight + TopMargin);
+    const int startX = ClipPixel((DisplayColumn(Lines[row], size_t(col), TabSize) - xPos) * CharWidth + LeftMargin,
+                                 client.left, client.right);
+    const int startY = ClipPixel((int64_t(row) - yPos) * LineHeight + TopMargin, client.top, client.bottom);
     const TRect startArea{startX, startY, client.right, startY + LineHeight};
 
     // Rows already wrapped for these parameters need a pass over what
@@ -32,7 +34,7 @@ void THugeEdit::Reflow(TRowIndex row, TRowIndex col, bool toEnd)
     if (toEnd) {
         Invalidate();
     } else if (firstChanged >= 0) {
-        const int top = int((int64_t(firstChanged) - yPos) * LineHeight + TopMargin);
+        const int top = ClipPixel((int64_t(firstChanged) - yPos) * LineHeight + TopMargin, client.top, client.bottom);
         if (top < client.bottom)
             InvalidateRect({client.left, std::max(top, client.top), client.right, client.bottom}, true);
     }

@@ -5,6 +5,7 @@
 #include "framework/FontFamily.h"
 #include "framework/Types.h"
 
+#include <cstdint>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -35,8 +36,9 @@ public:
     // Draws 8-bit text at (x, y) (top-left of the text cell) through the
     // selected font's code page. A tab advances to the next multiple of
     // tabDistance pixels counted from tabOrigin (strictly right of the pen).
-    // Returns the width drawn.
-    virtual int TabbedTextOut(int x, int y, std::string_view text, int tabDistance, int tabOrigin) = 0;
+    // Returns the width drawn. Horizontal pixels are 64-bit: a row of a
+    // huge document may start billions of pixels left of the surface.
+    virtual int64_t TabbedTextOut(int64_t x, int y, std::string_view text, int64_t tabDistance, int64_t tabOrigin) = 0;
 
     virtual int GetDeviceCaps(int index) const = 0;
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <climits>
+#include <cstdint>
 
 TCodePage CodePageOfFace(const std::string& faceName)
 {
@@ -14,12 +16,12 @@ TCodePage CodePageOfFace(const std::string& faceName)
 
 int TextExtent(const TFont& font, std::string_view text)
 {
-    int extent = 0;
+    int64_t extent = 0;
     for (const char c : text) {
         int width = 0;
         if (!font.GetCharWidth(static_cast<unsigned char>(c), width))
             return 0;
         extent += width;
     }
-    return extent;
+    return int(std::min<int64_t>(extent, INT_MAX));
 }

@@ -34,6 +34,9 @@ void PumpWaitingMessages();
 // (the mouse-capture loop paces its automatic scrolling with it).
 void WaitAndDispatch(int timeoutMs);
 
+// Milliseconds from an arbitrary start, never going back.
+int64_t TickCount();
+
 // Runs the message loop until QuitMessageLoop; idle processing
 // (TApplication::IdleAction) runs each time the loop is about to block.
 int RunMessageLoop(TApplication& app);

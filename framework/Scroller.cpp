@@ -180,10 +180,15 @@ void TScroller::BeginAutoScroll()
     } guard(*this);
 
     Window->SetCapture();
+    // Passes come at a steady pace, however fast the pointer reports moves.
+    int64_t due = Platform::TickCount();
     while (AutoScrollRunning()) {
-        Platform::WaitAndDispatch(25);
+        Platform::WaitAndDispatch(int(std::clamp<int64_t>(due - Platform::TickCount(), 0, AutoScrollPace)));
         if (!AutoScrollRunning())
             break;
+        if (Platform::TickCount() < due)
+            continue;
+        due = Platform::TickCount() + AutoScrollPace;
         if (AutoScroll())
             FollowPointer();
     }

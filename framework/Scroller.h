@@ -61,6 +61,8 @@ public:
     bool HasVSBar = true;
 
     static constexpr int ScrollBarMax = 32767;
+    // Milliseconds between two passes of automatic scrolling.
+    static constexpr int AutoScrollPace = 40;
 
 private:
     bool InAutoScroll = false;

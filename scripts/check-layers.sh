@@ -8,20 +8,25 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-declare -A level=([framework]=0 [core]=1 [view]=2 [search]=3 [print]=3 [resources]=4 [dialogs]=5 [app]=6)
+levels="framework=0 core=1 view=2 search=3 print=3 resources=4 dialogs=5 app=6"
+dirs=()
+for pair in $levels; do
+  [ -d "${pair%=*}" ] && dirs+=("${pair%=*}")
+done
 
 status=0
-for dir in "${!level[@]}"; do
-  [ -d "$dir" ] || continue
-  while IFS=: read -r file line text; do
-    target=$(sed -n 's/.*#include "\([a-z]*\)\/.*/\1/p' <<<"$text")
-    [ -n "$target" ] && [ -n "${level[$target]+x}" ] || continue
-    if [ "$target" != "$dir" ] && [ "${level[$target]}" -ge "${level[$dir]}" ]; then
-      echo "upward include: $file:$line: $text" >&2
-      status=1
-    fi
-  done < <(grep -rn '#include "' "$dir" --include='*.h' --include='*.cpp' || true)
-done
+# One pass over every include line: file:line:text.
+grep -rn '#include "' "${dirs[@]}" --include='*.h' --include='*.cpp' |
+  awk -v levels="$levels" '
+    BEGIN { n = split(levels, pairs, " "); for (i = 1; i <= n; i++) { split(pairs[i], kv, "="); level[kv[1]] = kv[2] } }
+    {
+      split($0, parts, ":"); dir = parts[1]; sub(/\/.*/, "", dir)
+      if (!match($0, /#include "[a-z]*\//)) next
+      target = substr($0, RSTART + 10, RLENGTH - 11)
+      if (!(target in level) || target == dir) next
+      if (level[target] >= level[dir]) { print "upward include: " $0 > "/dev/stderr"; bad = 1 }
+    }
+    END { exit bad }' || status=1
 # The toolkit stays behind the platform layer.
 outside_qt=()
 for path in core view search print app dialogs resources framework/headless framework/*.h framework/*.cpp; do

@@ -4,18 +4,25 @@
 
 #include "core/DisplayColumn.h"
 #include "view/HEScroller.h"
+#include "framework/PixelClip.h"
 
-#include <cstdlib>
+#include <algorithm>
 
 namespace {
 
 // Whole units that cover a pixel distance, in its direction.
-long UnitsFor(int distance, int unit)
+int64_t UnitsFor(int64_t distance, int unit)
 {
     if (distance == 0)
         return 0;
-    const long units = std::abs(distance) / std::max(1, unit) + 1;
+    const int64_t units = (distance < 0 ? -distance : distance) / std::max(1, unit) + 1;
     return distance < 0 ? -units : units;
+}
+
+// How far v lies outside lo ... hi (negative above or left of it).
+int64_t DistanceOutside(int64_t v, int64_t lo, int64_t hi)
+{
+    return v < lo ? v - lo : (v > hi ? v - hi : 0);
 }
 
 }  // namespace
@@ -28,23 +35,35 @@ int64_t THugeEdit::CaretX() const
 
 int64_t THugeEdit::CaretY() const { return (int64_t(CaretRow) - Scroller->YPos) * LineHeight + TopMargin; }
 
+// The sideways range follows the rows on screen: after a vertical move, or
+// when it stops short of the caret, it is measured again first.
+void THugeEdit::ScrollCaretIntoView(const TRect& client)
+{
+    const int64_t dy = DistanceOutside(CaretY(), client.top, int64_t(client.bottom) - LineHeight);
+    bool measured = false;
+    if (dy != 0) {
+        Scroller->ScrollTo(Scroller->XPos, Scroller->YPos + UnitsFor(dy, LineHeight));
+        UpdateScrollRange();
+        measured = true;
+    }
+    const int64_t dx = DistanceOutside(CaretX(), client.left, int64_t(client.right) - CharWidth);
+    if (dx == 0)
+        return;
+    const int64_t xTarget = Scroller->XPos + UnitsFor(dx, CharWidth);
+    if (xTarget > Scroller->XRange && !measured)
+        UpdateScrollRange();
+    Scroller->ScrollTo(xTarget, Scroller->YPos);
+}
+
 void THugeEdit::UpdateCaret(bool scrollIntoView)
 {
     if (!SuspendRecording)
         RecordPosition(OffsetOf(CaretRow, CaretCol), HasSelection ? OffsetOf(AnchorRow, AnchorCol) : -1);
     HideCaret();
-    int x = int(CaretX()), y = int(CaretY());
-    if (scrollIntoView && IsCreated()) {
-        const TRect client = GetClientRect();
-        const int dy = y < client.top ? y - client.top : (y > client.bottom - LineHeight ? y - (client.bottom - LineHeight) : 0);
-        const int dx = x < client.left ? x - client.left : (x > client.right - CharWidth ? x - (client.right - CharWidth) : 0);
-        if (dx != 0 || dy != 0) {
-            Scroller->ScrollTo(Scroller->XPos + UnitsFor(dx, CharWidth), Scroller->YPos + UnitsFor(dy, LineHeight));
-            x = int(CaretX());
-            y = int(CaretY());
-        }
-    }
-    SetCaretPos(x, y);
+    const TRect client = GetClientRect();
+    if (scrollIntoView && IsCreated())
+        ScrollCaretIntoView(client);
+    SetCaretPos(ClipPixel(CaretX(), client.left, client.right), ClipPixel(CaretY(), client.top, client.bottom));
     ShowCaret();
 }
 

@@ -3,6 +3,7 @@
 
 #include "core/DisplayColumn.h"
 #include "view/HEScroller.h"
+#include "framework/PixelClip.h"
 
 #include <algorithm>
 
@@ -28,7 +29,7 @@ void THugeEdit::Paint(TDC& dc, bool erase, TRect& rect)
     const int64_t tabSize = EffectiveTabSize(TabSize);
     const int64_t leftCol = std::max<int64_t>(0, xPos + (rect.left - LeftMargin) / charWidth - 1);
     const size_t visibleCols = size_t(std::max<int64_t>(0, (int64_t(rect.right) - rect.left) / charWidth + 3));
-    const int tabDistance = int(tabSize * CharWidth);
+    const int64_t tabDistance = tabSize * CharWidth;
 
     for (TRowIndex row = first; row < end; ++row) {
         std::string_view text = Lines[row].View();
@@ -42,7 +43,7 @@ void THugeEdit::Paint(TDC& dc, bool erase, TRect& rect)
         const int y = int((row - yPos) * LineHeight + TopMargin);
         const int64_t x = LeftMargin + (startCol - xPos) * CharWidth;
         if (!text.empty())
-            dc.TabbedTextOut(int(x), y, text, tabDistance, int(x - startCol % tabSize * CharWidth));
+            dc.TabbedTextOut(x, y, text, tabDistance, x - startCol % tabSize * CharWidth);
     }
     if (HasSelection)
         InvertRegion(dc, CaretRow, CaretCol, AnchorRow, AnchorCol);
@@ -58,8 +59,10 @@ void THugeEdit::InvertRegion(TDC& dc, TRowIndex row1, TRowIndex col1, TRowIndex 
     if (row1 > yPos + WindowRows || row2 < yPos - 1)
         return;
     HideCaret();
+    const TRect client = GetClientRect();
     auto x = [&](TRowIndex row, size_t col) {
-        return int((DisplayColumn(Lines[row], col, TabSize) - xPos) * CharWidth + LeftMargin);
+        return ClipPixel((DisplayColumn(Lines[row], col, TabSize) - xPos) * CharWidth + LeftMargin, client.left,
+                         client.right);
     };
     auto invert = [&](TRowIndex row, int left, int right) {
         if (right <= left)

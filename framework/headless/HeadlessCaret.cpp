@@ -32,3 +32,9 @@ void THeadlessCaret::SetPos(int x, int y)
     if (Exists())
         Position = {x, y};
 }
+
+void THeadlessCaret::Shift(const TWindow& owner, int dx, int dy)
+{
+    if (CaretOwner == &owner)
+        Position = {Position.x + dx, Position.y + dy};
+}

@@ -22,6 +22,8 @@ public:
     void Show(const TWindow& owner);
     void Hide(const TWindow& owner);
     void SetPos(int x, int y);
+    // The owner's contents moved by (dx, dy) (ScrollWindow): so does the caret.
+    void Shift(const TWindow& owner, int dx, int dy);
 
 private:
     const TWindow* CaretOwner = nullptr;

@@ -47,7 +47,7 @@ void THeadlessDC::SetBkColor(TColor colour) { Record(TDrawCall::TKind::BkColor).
 
 void THeadlessDC::SetTextAlign(unsigned flags) { Record(TDrawCall::TKind::TextAlign).Flags = flags; }
 
-int THeadlessDC::TabbedTextOut(int x, int y, std::string_view text, int tabDistance, int tabOrigin)
+int64_t THeadlessDC::TabbedTextOut(int64_t x, int y, std::string_view text, int64_t tabDistance, int64_t tabOrigin)
 {
     TDrawCall& call = Record(TDrawCall::TKind::Text);
     call.X = x;
@@ -58,14 +58,14 @@ int THeadlessDC::TabbedTextOut(int x, int y, std::string_view text, int tabDista
     return TextWidth(text, x, CharWidth, tabDistance, tabOrigin);
 }
 
-int THeadlessDC::TextWidth(std::string_view text, int x, int charWidth, int tabDistance, int tabOrigin)
+int64_t THeadlessDC::TextWidth(std::string_view text, int64_t x, int charWidth, int64_t tabDistance, int64_t tabOrigin)
 {
-    int pen = x;
+    int64_t pen = x;
     for (char c : text) {
         if (c == '\t' && tabDistance > 0) {
             // The next stop strictly right of the pen.
-            const int offset = pen - tabOrigin;
-            const int stops = offset >= 0 ? offset / tabDistance + 1 : -((-offset - 1) / tabDistance);
+            const int64_t offset = pen - tabOrigin;
+            const int64_t stops = offset >= 0 ? offset / tabDistance + 1 : -((-offset - 1) / tabDistance);
             pen = tabOrigin + stops * tabDistance;
         } else {
             pen += charWidth;

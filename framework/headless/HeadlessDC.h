@@ -5,6 +5,7 @@
 
 #include "framework/DC.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,12 +20,13 @@ struct TDrawCall {
     std::string Face;       // SelectFont
     int Height = 0;         // SelectFont: the cell height
     unsigned Flags = 0;     // TextAlign
-    int X = 0, Y = 0;       // Text, Dib
+    int64_t X = 0;          // Text, Dib
+    int Y = 0;
     int DibId = 0;          // Dib: the image's resource id
     TRasterOp Rop = TRasterOp::Copy;  // Dib: how it met the surface
     std::vector<TColor> Palette;  // Dib: the image's colours
     std::string Text;       // Text: the bytes drawn
-    int TabDistance = 0, TabOrigin = 0;
+    int64_t TabDistance = 0, TabOrigin = 0;
 };
 using TDrawLog = std::vector<TDrawCall>;
 
@@ -40,7 +42,7 @@ public:
     void SetTextColor(TColor colour) override;
     void SetBkColor(TColor colour) override;
     void SetTextAlign(unsigned flags) override;
-    int TabbedTextOut(int x, int y, std::string_view text, int tabDistance, int tabOrigin) override;
+    int64_t TabbedTextOut(int64_t x, int y, std::string_view text, int64_t tabDistance, int64_t tabOrigin) override;
     int GetDeviceCaps(int index) const override;
     void DrawDib(int x, int y, const TDib& dib, const TRect& source) override;
     void CombineDib(int x, int y, const TDib& dib, const TRect& source, TRasterOp op) override;
@@ -48,7 +50,7 @@ public:
     std::vector<TFontFamilyReport> EnumFontFamilies() const override;
 
     // The width TabbedTextOut reports for text drawn at x.
-    static int TextWidth(std::string_view text, int x, int charWidth, int tabDistance, int tabOrigin);
+    static int64_t TextWidth(std::string_view text, int64_t x, int charWidth, int64_t tabDistance, int64_t tabOrigin);
 
 private:
     TDrawLog& Log;

@@ -167,14 +167,17 @@ void THeadlessDesktop::PumpWaitingMessages()
         DispatchNext();
 }
 
-void THeadlessDesktop::WaitAndDispatch()
+void THeadlessDesktop::WaitAndDispatch(int timeoutMs)
 {
     if (CanDispatch()) {
         PumpWaitingMessages();
         return;
     }
+    if (StreamMove(timeoutMs))
+        return;
     if (QuietWaits > 0) {
         --QuietWaits;
+        Now += std::max(0, timeoutMs);
         return;
     }
     ReleaseDrag();

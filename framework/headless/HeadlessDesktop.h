@@ -14,10 +14,11 @@
 // client coordinates and move the pointer there.
 //
 // The capture loop of a drag waits with WaitAndDispatch: it dispatches what
-// is queued; when nothing is queued, the next SetQuietWaits waits pass with
+// is queued; when nothing is queued, the pointer's stream of moves (see
+// StreamPointerMoves) goes on, else the next SetQuietWaits waits pass with
 // nothing arriving, and after them the input has run dry: the button is
 // released (WM_LBUTTONUP to the capture window at the pointer), so the loop
-// always ends.
+// always ends. The desktop's clock moves only while it waits.
 #pragma once
 
 #include "framework/Window.h"
@@ -118,8 +119,14 @@ public:
     intptr_t Dispatch(const TMsg& msg);
     size_t QueuedCount() const { return Queue.size(); }
     void PumpWaitingMessages();
-    void WaitAndDispatch();
+    void WaitAndDispatch(int timeoutMs = 0);
     void SetQuietWaits(int waits) { QuietWaits = waits; }
+    // While the button is held, the pointer reports where it stands count
+    // times, every intervalMs, as a real mouse does (a move to the capture
+    // window for each).
+    void StreamPointerMoves(int count, int intervalMs);
+    // The desktop's clock (Platform::TickCount), in milliseconds.
+    int64_t Clock() const { return Now; }
     // Dispatches, paints and runs idle processing until quit or until
     // nothing is left to do.
     int RunMessageLoop(TApplication& app);
@@ -181,6 +188,10 @@ private:
     bool QuitPending = false;
     std::optional<int> LastQuitCode;
     int QuietWaits = 0;
+    int64_t Now = 0;
+    int StreamLeft = 0;
+    int StreamInterval = 0;
+    int64_t StreamNext = 0;
     TWindow* FocusWindow = nullptr;
     TWindow* CaptureWindow = nullptr;
     TWindow* HoverWindow = nullptr;
@@ -207,4 +218,6 @@ private:
     void FollowHover(TWindow& window);
     void PostPointer(TWindow& window, unsigned message, TPoint point);
     void ReleaseDrag();
+    // One move of the pointer's stream when it comes within timeoutMs.
+    bool StreamMove(int timeoutMs);
 };

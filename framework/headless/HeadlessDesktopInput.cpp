@@ -5,6 +5,7 @@
 #include "framework/Frame.h"
 #include "framework/Platform.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -132,6 +133,28 @@ void THeadlessDesktop::DeliverPointer(TWindow& window, unsigned message, TPoint 
     NoteButtons(message);
     const TPoint p = target.ScreenToClient(screen);
     Dispatch(TMsg{&target, message, MouseFlags(), intptr_t(MakeLParam(p.x, p.y))});
+}
+
+void THeadlessDesktop::StreamPointerMoves(int count, int intervalMs)
+{
+    StreamLeft = count;
+    StreamInterval = std::max(1, intervalMs);
+    StreamNext = Now + StreamInterval;
+}
+
+bool THeadlessDesktop::StreamMove(int timeoutMs)
+{
+    if (StreamLeft <= 0 || !CaptureWindow || !LeftDown)
+        return false;
+    if (StreamNext > Now + std::max(0, timeoutMs)) {
+        Now += std::max(0, timeoutMs);
+        return true;
+    }
+    Now = std::max(Now, StreamNext);
+    StreamNext = Now + StreamInterval;
+    --StreamLeft;
+    DeliverPointer(*CaptureWindow, WM_MOUSEMOVE, Pointer);
+    return true;
 }
 
 void THeadlessDesktop::ReleaseDrag()

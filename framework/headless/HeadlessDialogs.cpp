@@ -16,6 +16,15 @@ int DefaultButton(unsigned flags)
     return second && buttons == MB_OKCANCEL ? IDCANCEL : IDOK;
 }
 
+// The button Escape presses.
+int EscapeButton(unsigned flags)
+{
+    const unsigned buttons = flags & 0x0F;
+    if (buttons == MB_OKCANCEL || buttons == MB_YESNOCANCEL)
+        return IDCANCEL;
+    return buttons == MB_YESNO ? IDNO : IDOK;
+}
+
 std::string WithDefaultExtension(const std::string& path, const std::string& ext)
 {
     const size_t nameStart = path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1;
@@ -37,8 +46,12 @@ int THeadlessDialogs::RunMessageBox(const TWindow* owner, const std::string& tex
 {
     int answer = DefaultButton(flags);
     if (!BoxAnswers.empty()) {
-        answer = BoxAnswers.front();
+        const TBoxAnswer given = BoxAnswers.front();
         BoxAnswers.pop_front();
+        if (given.Button != 0)
+            answer = given.Button;
+        else if (given.Key == VK_ESCAPE)
+            answer = EscapeButton(flags);
     }
     Boxes.push_back({owner, text, caption, flags, answer});
     return answer;

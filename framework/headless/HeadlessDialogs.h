@@ -41,7 +41,10 @@ struct THeadlessPopupMenu {
 class THeadlessDialogs {
 public:
     // Answers are used in the order they are given.
-    void AnswerMessageBox(int answer) { BoxAnswers.push_back(answer); }
+    void AnswerMessageBox(int answer) { BoxAnswers.push_back({answer, 0}); }
+    // The user answers by a key: Enter takes the default button, Escape
+    // Cancel (No where there is no Cancel, OK where there is only OK).
+    void PressInMessageBox(unsigned virtualKey) { BoxAnswers.push_back({0, virtualKey}); }
     void ChooseFile(const std::string& path) { FileAnswers.push_back({TFileAnswer::TKind::Ok, path, 0}); }
     void CancelFileDialog() { FileAnswers.push_back({TFileAnswer::TKind::Cancel, {}, 0}); }
     void FailFileDialog(unsigned long error) { FileAnswers.push_back({TFileAnswer::TKind::Fail, {}, error}); }
@@ -74,7 +77,11 @@ private:
         std::string Path;
         unsigned long Error;
     };
-    std::deque<int> BoxAnswers;
+    struct TBoxAnswer {
+        int Button;    // 0: by Key
+        unsigned Key;
+    };
+    std::deque<TBoxAnswer> BoxAnswers;
     std::deque<TFileAnswer> FileAnswers;
     std::vector<THeadlessMessageBox> Boxes;
     std::vector<THeadlessFileDialog> Dialogs;

@@ -177,6 +177,8 @@ void THeadlessPeer::UpdateWindow()
 void THeadlessPeer::ScrollWindow(int dx, int dy)
 {
     ScrollLog.push_back({dx, dy});
+    if (Desktop)
+        Desktop->CaretState().Shift(Win, dx, dy);
     // What was waiting to be painted moves with the contents.
     if (Invalid) {
         Invalid = false;

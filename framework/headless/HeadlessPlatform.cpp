@@ -19,7 +19,9 @@ void PostMessage(const TMsg& msg) { THeadlessDesktop::Current().Post(msg); }
 
 void PumpWaitingMessages() { THeadlessDesktop::Current().PumpWaitingMessages(); }
 
-void WaitAndDispatch(int timeoutMs) { THeadlessDesktop::Current().WaitAndDispatch(); }
+void WaitAndDispatch(int timeoutMs) { THeadlessDesktop::Current().WaitAndDispatch(timeoutMs); }
+
+int64_t TickCount() { return THeadlessDesktop::Current().Clock(); }
 
 int RunMessageLoop(TApplication& app) { return THeadlessDesktop::Current().RunMessageLoop(app); }
 

@@ -26,15 +26,16 @@ Caret::Caret()
 
 void Caret::Create(Host& owner, int width, int height)
 {
-    Destroy();
+    if (Owner)
+        Destroy(*Owner);
     Owner = &owner;
     Size = QSize(width > 0 ? width : ThinCaretWidth(), std::max(height, 1));
     HideCount = 1;
 }
 
-void Caret::Destroy()
+void Caret::Destroy(const Host& caller)
 {
-    if (!Owner)
+    if (Owner != &caller)
         return;
     Refresh();
     Blink.stop();

@@ -23,7 +23,8 @@ public:
 
     // width 0: the thin caret; otherwise a block that wide.
     void Create(Host& owner, int width, int height);
-    void Destroy();
+    // Only the owner's call destroys it, as with the window system's caret.
+    void Destroy(const Host& caller);
     // The owner goes away.
     void Forget(const Host& owner);
     void SetPos(QPoint pos);

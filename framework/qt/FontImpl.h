@@ -27,6 +27,7 @@ struct TFont::TImpl {
 
 
     int Advance(unsigned char byte) const { return Advances[byte]; }
-    // The width of bytes drawn without tabs.
-    int Width(std::string_view bytes) const;
+    // The width of bytes drawn without tabs (a huge row is wider than an
+    // int can count).
+    int64_t Width(std::string_view bytes) const;
 };

@@ -16,6 +16,8 @@
 
 #include <memory>
 
+class QtWindowPeer;
+
 class PlatformContext {
 public:
     // argc and argv must outlive the context (they are the program's own).
@@ -33,6 +35,9 @@ public:
     KeyboardState& Keys() { return *KeyState; }
     Caret& TheCaret() { return *SystemCaret; }
     ClipboardState& Clipboard() { return *ClipboardWatch; }
+    // The one window holding the mouse capture, or null.
+    QtWindowPeer* CaptureOwner() const { return CaptureHolder; }
+    void SetCaptureOwner(QtWindowPeer* peer) { CaptureHolder = peer; }
     // The font a device context has before one is selected.
     const TFont& SystemFont();
 
@@ -46,6 +51,7 @@ private:
     std::unique_ptr<WindowActivation> Activation;
     std::unique_ptr<QObject> SessionWatch;
     std::unique_ptr<TFont> DefaultFont;
+    QtWindowPeer* CaptureHolder = nullptr;
 
     static PlatformContext* Instance;
 };

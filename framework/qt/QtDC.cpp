@@ -13,6 +13,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
+#include <climits>
 #include <vector>
 
 namespace {
@@ -21,10 +23,10 @@ namespace {
 enum : unsigned { TA_RIGHT = 2, TA_CENTER = 6, TA_BOTTOM = 8, TA_BASELINE = 24 };
 
 // The first tab stop strictly right of pen: origin plus a multiple of distance.
-int NextTabStop(int pen, int distance, int origin)
+int64_t NextTabStop(int64_t pen, int64_t distance, int64_t origin)
 {
-    const int offset = pen - origin;
-    int stops = offset / distance;
+    const int64_t offset = pen - origin;
+    int64_t stops = offset / distance;
     if (offset % distance != 0 && offset < 0)
         --stops;  // rounds toward minus infinity
     return origin + (stops + 1) * distance;
@@ -33,9 +35,10 @@ int NextTabStop(int pen, int distance, int origin)
 // Calls draw(pen, run) for each run of text between tabs; returns the pen
 // after the last run.
 template <class TDraw>
-int ForEachRun(const TFont::TImpl& font, std::string_view text, int x, int distance, int origin, TDraw&& draw)
+int64_t ForEachRun(const TFont::TImpl& font, std::string_view text, int64_t x, int64_t distance, int64_t origin,
+                   TDraw&& draw)
 {
-    int pen = x;
+    int64_t pen = x;
     for (size_t start = 0;;) {
         const size_t tab = text.find('\t', start);
         const std::string_view run = text.substr(start, tab == std::string_view::npos ? tab : tab - start);
@@ -49,6 +52,9 @@ int ForEachRun(const TFont::TImpl& font, std::string_view text, int x, int dista
         start = tab + 1;
     }
 }
+
+// A 64-bit span cut to what a toolkit rectangle can hold.
+int ToPixel(int64_t v) { return int(std::clamp<int64_t>(v, INT_MIN / 2, INT_MAX / 2)); }
 
 }  // namespace
 
@@ -104,7 +110,7 @@ void QtDC::SelectFont(const TFont& font)
 
 void QtDC::RestoreObjects() { Font = PlatformContext::Get().SystemFont().Impl(); }
 
-QPoint QtDC::CellOrigin(int x, int y, int width) const
+std::pair<int64_t, int> QtDC::CellOrigin(int64_t x, int y, int64_t width) const
 {
     if ((Align & TA_CENTER) == TA_CENTER)
         x -= width / 2;
@@ -114,48 +120,76 @@ QPoint QtDC::CellOrigin(int x, int y, int width) const
         y -= Font->Ascent;
     else if (Align & TA_BOTTOM)
         y -= Font->Ascent + Font->Descent;
-    return QPoint(x, y);
+    return {x, y};
 }
 
-int QtDC::TabbedTextOut(int x, int y, std::string_view text, int tabDistance, int tabOrigin)
+std::pair<int64_t, int64_t> QtDC::DrawableSpan() const
+{
+    int64_t left = 0, right = Surface.Device().width();
+    if (Clip) {
+        const QRect bounds = Clip->boundingRect();
+        left = std::max<int64_t>(left, bounds.left());
+        right = std::min<int64_t>(right, int64_t(bounds.right()) + 1);
+    }
+    return {left, right};
+}
+
+int64_t QtDC::TabbedTextOut(int64_t x, int y, std::string_view text, int64_t tabDistance, int64_t tabOrigin)
 {
     const TFont::TImpl& font = *Font;
-    const int distance = tabDistance > 0 ? tabDistance : 8 * std::max(1, font.AverageCharWidth);
-    const int width = ForEachRun(font, text, x, distance, tabOrigin, [](int, std::string_view) {}) - x;
+    const int64_t distance = tabDistance > 0 ? tabDistance : 8 * std::max(1, font.AverageCharWidth);
+    const int64_t width = ForEachRun(font, text, x, distance, tabOrigin, [](int64_t, std::string_view) {}) - x;
     QPainter* p = width > 0 ? Painter() : nullptr;
     if (!p)
         return width;
-    const QPoint cell = CellOrigin(x, y, width);
-    const QRect extent(cell.x(), cell.y(), width, font.Ascent + font.Descent);
+    const auto [cellX, cellY] = CellOrigin(x, y, width);
+    // Only what lands on the device is drawn: a long row may start far
+    // left of it and end far right.
+    const auto span = DrawableSpan();
+    const int64_t left = std::max(cellX, span.first), right = std::min(cellX + width, span.second);
+    if (left >= right)
+        return width;
+    const QRect extent(ToPixel(left), cellY, ToPixel(right - left), font.Ascent + font.Descent);
     p->fillRect(extent, ResolveColor(BackColour));
     if (PainterFont != &font) {
         p->setFont(font.Font);
         PainterFont = &font;
     }
     p->setPen(ResolveColor(TextColour));
-    const int baseline = cell.y() + font.Ascent;
-    ForEachRun(font, text, cell.x(), distance, tabOrigin + (cell.x() - x),
-               [&](int pen, std::string_view run) { DrawRun(*p, font, pen, baseline, run); });
+    const int baseline = cellY + font.Ascent;
+    ForEachRun(font, text, cellX, distance, tabOrigin + (cellX - x),
+               [&](int64_t pen, std::string_view run) { DrawRun(*p, font, pen, baseline, run, span); });
     Drew(extent);
     return width;
 }
 
 // Each glyph goes at its whole-pixel pen position; a character the face
-// lacks is drawn alone, with the toolkit's fallback fonts.
-void QtDC::DrawRun(QPainter& p, const TFont::TImpl& font, int pen, int baseline, std::string_view run)
+// lacks is drawn alone, with the toolkit's fallback fonts. Glyphs wholly
+// outside span are passed over.
+void QtDC::DrawRun(QPainter& p, const TFont::TImpl& font, int64_t pen, int baseline, std::string_view run,
+                   std::pair<int64_t, int64_t> span)
 {
+    if (pen >= span.second)
+        return;
     Indexes.clear();
     Positions.clear();
     for (const char c : run) {
         const unsigned char byte = static_cast<unsigned char>(c);
-        if (font.GlyphOf[byte] != 0) {
-            Indexes.push_back(font.GlyphOf[byte]);
-            Positions.push_back(QPointF(pen, baseline));
-        } else {
-            CodePage::Decode(std::string_view(&c, 1), *font.Glyphs, Run);
-            p.drawText(QPoint(pen, baseline), Run);
+        const int advance = font.Advance(byte);
+        // A glyph may overhang its advance; one cell of slack keeps it whole.
+        if (pen + 2 * std::max(advance, 1) > span.first) {
+            if (pen >= span.second + std::max(advance, 1))
+                break;
+            const QPointF at(double(pen), baseline);
+            if (font.GlyphOf[byte] != 0) {
+                Indexes.push_back(font.GlyphOf[byte]);
+                Positions.push_back(at);
+            } else {
+                CodePage::Decode(std::string_view(&c, 1), *font.Glyphs, Run);
+                p.drawText(at, Run);
+            }
         }
-        pen += font.Advance(byte);
+        pen += advance;
     }
     if (Indexes.isEmpty())
         return;

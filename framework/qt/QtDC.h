@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 class QtDC : public TDC {
 public:
@@ -27,7 +28,7 @@ public:
     void SetTextColor(TColor colour) override { TextColour = colour; }
     void SetBkColor(TColor colour) override { BackColour = colour; }
     void SetTextAlign(unsigned flags) override { Align = flags; }
-    int TabbedTextOut(int x, int y, std::string_view text, int tabDistance, int tabOrigin) override;
+    int64_t TabbedTextOut(int64_t x, int y, std::string_view text, int64_t tabDistance, int64_t tabOrigin) override;
     int GetDeviceCaps(int index) const override;
     void DrawDib(int x, int y, const TDib& dib, const TRect& source) override;
     void CombineDib(int x, int y, const TDib& dib, const TRect& source, TRasterOp op) override;
@@ -49,6 +50,10 @@ private:
 
     QPainter* Painter();
     void Drew(const QRect& rect);
-    QPoint CellOrigin(int x, int y, int width) const;
-    void DrawRun(QPainter& p, const TFont::TImpl& font, int pen, int baseline, std::string_view run);
+    // The top-left of a text cell width wide drawn at (x, y).
+    std::pair<int64_t, int> CellOrigin(int64_t x, int y, int64_t width) const;
+    // The pixels across that drawing can reach: the device, cut by the clip.
+    std::pair<int64_t, int64_t> DrawableSpan() const;
+    void DrawRun(QPainter& p, const TFont::TImpl& font, int64_t pen, int baseline, std::string_view run,
+                 std::pair<int64_t, int64_t> span);
 };

@@ -87,9 +87,9 @@ std::unique_ptr<TFont::TImpl> MakeImpl(const std::string& face, int height, int 
 
 }  // namespace
 
-int TFont::TImpl::Width(std::string_view bytes) const
+int64_t TFont::TImpl::Width(std::string_view bytes) const
 {
-    int width = 0;
+    int64_t width = 0;
     for (const char c : bytes)
         width += Advances[static_cast<unsigned char>(c)];
     return width;

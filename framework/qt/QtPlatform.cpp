@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <chrono>
 #include <cmath>
 
 namespace Platform {
@@ -33,6 +34,12 @@ void PostMessage(const TMsg& msg) { PlatformContext::Get().Queue().Post(msg); }
 void PumpWaitingMessages() { PlatformContext::Get().Loop().PumpWaiting(); }
 
 void WaitAndDispatch(int timeoutMs) { PlatformContext::Get().Loop().WaitAndDispatch(timeoutMs); }
+
+int64_t TickCount()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 int RunMessageLoop(TApplication& app) { return PlatformContext::Get().Loop().Run(app); }
 

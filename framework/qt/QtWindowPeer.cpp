@@ -38,6 +38,8 @@ QtWindowPeer::~QtWindowPeer()
     PlatformContext& context = PlatformContext::Get();
     context.TheCaret().Forget(*this);
     context.Queue().Drop(Target);
+    if (context.CaptureOwner() == this)
+        context.SetCaptureOwner(nullptr);
 }
 
 QtWindowPeer* QtWindowPeer::Of(const TWindow* window)
@@ -121,6 +123,11 @@ void QtWindowPeer::SetIcon(const TIconImage& icon)
 // wherever they go; otherwise the window grabs the pointer.
 void QtWindowPeer::SetCapture()
 {
+    // One window holds the capture: taking it takes it from the other.
+    PlatformContext& context = PlatformContext::Get();
+    if (QtWindowPeer* other = context.CaptureOwner(); other && other != this)
+        other->ReleaseCapture();
+    context.SetCaptureOwner(this);
     Captured = true;
     if (!Grabbed && !ButtonHeld()) {
         ClientArea().grabMouse();
@@ -130,6 +137,8 @@ void QtWindowPeer::SetCapture()
 
 void QtWindowPeer::ReleaseCapture()
 {
+    if (PlatformContext::Get().CaptureOwner() == this)
+        PlatformContext::Get().SetCaptureOwner(nullptr);
     Captured = false;
     if (std::exchange(Grabbed, false))
         ClientArea().releaseMouse();
@@ -151,7 +160,7 @@ void QtWindowPeer::SetCursor(TCursorKind kind) { ClientArea().setCursor(ShapeOf(
 
 void QtWindowPeer::CreateCaret(int width, int height) { PlatformContext::Get().TheCaret().Create(*this, width, height); }
 
-void QtWindowPeer::DestroyCaret() { PlatformContext::Get().TheCaret().Destroy(); }
+void QtWindowPeer::DestroyCaret() { PlatformContext::Get().TheCaret().Destroy(*this); }
 
 void QtWindowPeer::SetCaretPos(int x, int y) { PlatformContext::Get().TheCaret().SetPos(QPoint(x, y)); }
 

@@ -75,6 +75,8 @@ std::vector<const TMenuItem*> DropDowns(const TMenuResource& menu)
             popups.push_back(&item);
     return popups;
 }
+// The pointers point into the menu: it must outlive them.
+std::vector<const TMenuItem*> DropDowns(const TMenuResource&& menu) = delete;
 
 TEST(MainMenu, IsResource1000)
 {
@@ -116,7 +118,8 @@ TEST(MainMenu, DropDownsHoldTheStoredItems)
 
 TEST(MainMenu, TheDosTextCommandHasNoItem)
 {
-    for (const TMenuItem* popup : DropDowns(MainMenu()))
+    const TMenuResource menu = MainMenu();
+    for (const TMenuItem* popup : DropDowns(menu))
         for (const TMenuItem& item : popup->Items)
             EXPECT_NE(item.Id, CM_DOSTEXT) << item.Text;
 }

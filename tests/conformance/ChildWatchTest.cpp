@@ -1,6 +1,6 @@
 // A started program's end reaches the program from the message loop, with
 // its exit code, on either platform layer.
-#include "tests/conformance/ConformanceSupport.h"
+#include "tests/conformance/LayerUnderTest.h"
 
 #include "framework/ChildProcess.h"
 #include "framework/Platform.h"
@@ -20,11 +20,12 @@ class ChildWatch : public testing::TestWithParam<TEnding> {};
 
 TEST_P(ChildWatch, ReportsHowTheChildEnded)
 {
+    TLayerUnderTest layer;
     const int pid = ChildProcess::Start("/bin/sh", {"-c", GetParam().Script});
     ASSERT_GT(pid, 0);
     std::optional<int> code;
     Platform::WatchChild(pid, [&code](int exitCode) { code = exitCode; });
-    ASSERT_TRUE(RunUntil([&code] { return code.has_value(); }));
+    ASSERT_TRUE(layer.RunUntil([&code] { return code.has_value(); }));
     EXPECT_EQ(*code, GetParam().ExitCode);
 }
 

@@ -1,6 +1,6 @@
 // A top-level window's placement and its last normal placement, the same
 // on every platform layer.
-#include "tests/conformance/ConformanceLayer.h"
+#include "tests/conformance/LayerUnderTest.h"
 
 #include "framework/Frame.h"
 
@@ -10,39 +10,37 @@
 
 namespace {
 
-using namespace Conformance;
-
 TEST(NormalPlacement, FollowsMovesAndSizesInTheNormalStateOnly)
 {
-    const auto layer = StartLayer();
+    TLayerUnderTest layer;
     TFrameWindow frame(nullptr, "placement", nullptr);
-    ShowTopLevel(frame);
+    layer.ShowTopLevel(frame);
     frame.SetWindowPos(40, 30, 300, 200);
-    Settle();
+    layer.Settle();
     EXPECT_EQ(frame.GetWindowRect(), (TRect{40, 30, 340, 230}));
     EXPECT_EQ(frame.GetNormalPlacement(), (TRect{40, 30, 340, 230}));
 
-    UserMove(frame, 60, 50);
-    Settle();
+    layer.UserMove(frame, 60, 50);
+    layer.Settle();
     EXPECT_EQ(frame.GetNormalPlacement(), (TRect{60, 50, 360, 250}));
 
-    UserMaximize(frame);
-    Settle();
+    layer.UserMaximize(frame);
+    layer.Settle();
     EXPECT_NE(frame.GetWindowRect(), (TRect{60, 50, 360, 250}));
     EXPECT_EQ(frame.GetNormalPlacement(), (TRect{60, 50, 360, 250}));
 
-    UserRestore(frame);
-    Settle();
+    layer.UserRestore(frame);
+    layer.Settle();
     EXPECT_EQ(frame.GetWindowRect(), (TRect{60, 50, 360, 250}));
 }
 
 TEST(NormalPlacement, APlacementStaysWithinWhatTheWindowSystemCarries)
 {
-    const auto layer = StartLayer();
+    TLayerUnderTest layer;
     TFrameWindow frame(nullptr, "placement", nullptr);
-    ShowTopLevel(frame);
+    layer.ShowTopLevel(frame);
     frame.SetWindowPos(INT_MIN, INT_MAX, INT_MAX, INT_MIN);
-    Settle();
+    layer.Settle();
     // Far off the screen, no larger than a desktop, at least a pixel.
     const TRect placed = frame.GetWindowRect();
     EXPECT_LE(placed.left, -29000);

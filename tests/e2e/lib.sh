@@ -61,12 +61,13 @@ start_app() {
   APP_PID=$!
 }
 
-# wait_window TITLE: waits until a window with exactly this name shows.
+# wait_window TITLE: waits until a window with exactly this name shows and
+# has the keyboard focus.
 wait_window() {
   local title=$1
   for _ in $(seq 100); do
-    if xdotool search --name "^$(printf '%s' "$title" | sed 's/[.[\*^$]/\\&/g')\$" >/dev/null 2>&1; then
-      sleep 0.3
+    if xdotool search --onlyvisible --name "^$(printf '%s' "$title" | sed 's/[.[\*^$]/\\&/g')\$" >/dev/null 2>&1; then
+      wait_focus "$title"
       return 0
     fi
     kill -0 "$APP_PID" 2>/dev/null || fail "the program ended early: $(cat "$WORK/app.log")"
@@ -103,8 +104,10 @@ find_window() {
 
 window_name() { xdotool getwindowfocus getwindowname 2>/dev/null || true; }
 
-keys() { xdotool key --delay 40 "$@"; sleep 0.2; }
-type_text() { xdotool type --delay 30 "$1"; sleep 0.2; }
+# The program takes keys in the order they are sent: a test waits only for
+# what the keys lead to (a window, the focus, a file's bytes).
+keys() { xdotool key --delay 40 "$@"; }
+type_text() { xdotool type --delay 30 "$1"; }
 
 # wait_gone: waits for the program to end.
 wait_gone() {

@@ -21,7 +21,7 @@ focus_editor() {
   local id
   id=$(xdotool search --name '^Vantor$' | head -1)
   xdotool windowfocus "$id" 2>/dev/null || true
-  sleep 0.3
+  wait_focus "Vantor"
 }
 
 start_xvfb
@@ -32,7 +32,7 @@ wait_viewer
 focus_editor
 keys alt+f x
 wait_gone
-sleep 0.5
+# The editor has ended and been reaped: a viewer bound to it is gone by now.
 kill -0 "$VIEWER_PID" 2>/dev/null || fail "the viewer opened with F1 ended with the editor"
 stop_viewer
 

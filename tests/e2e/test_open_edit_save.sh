@@ -16,8 +16,7 @@ keys End
 type_text " added"
 keys Down Home Delete
 keys ctrl+s
-sleep 0.5
-expect_bytes "$WORK/notes file.txt" 'first line added\r\necond\tline\r\nthird, untouched\r\n'
+wait_bytes "$WORK/notes file.txt" 'first line added\r\necond\tline\r\nthird, untouched\r\n'
 
 # A change, then closing: the save-changes question appears.
 type_text "x"

@@ -17,17 +17,14 @@ keys alt+e u                      # Edit > Undo: hello worl
 keys Home Delete                  # ello worl
 keys alt+e r                      # Edit > Redo of nothing: the delete was the last edit
 keys ctrl+s
-sleep 0.5
-expect_bytes "$WORK/u.txt" 'ello worl\r\n'
+wait_bytes "$WORK/u.txt" 'ello worl\r\n'
 
 # Clear All and its undo through the accelerators.
 keys ctrl+Delete
 keys ctrl+s
-sleep 0.5
-expect_bytes "$WORK/u.txt" '\r\n'
+wait_bytes "$WORK/u.txt" '\r\n'
 keys alt+BackSpace ctrl+s
-sleep 0.5
-expect_bytes "$WORK/u.txt" 'ello worl\r\n'
+wait_bytes "$WORK/u.txt" 'ello worl\r\n'
 
 keys alt+f x
 wait_gone

@@ -135,6 +135,18 @@ TEST_F(AutoScrollTest, WhileThePointerIsOutsideEachPassScrollsAndTheWindowSeesTh
     EXPECT_EQ(Window.SeenOf(WM_LBUTTONUP).size(), 1u);
 }
 
+// A mouse reports moves far faster than anyone reads rows: the passes keep
+// their own pace, each by the distance rule (here one row).
+TEST_F(AutoScrollTest, PassesKeepTheirPaceHoweverFastThePointerReports)
+{
+    Desktop.StreamPointerMoves(200, 5);  // a second of moves
+    Desktop.PostMouseMove(Window, {100, 105});
+    Desktop.MouseDown(Window, {100, 10});
+    EXPECT_EQ(Desktop.Clock(), 1000);
+    EXPECT_EQ(Scroller->YPos, 500 + 1 + 1000 / TScroller::AutoScrollPace);
+    EXPECT_GE(Window.SeenOf(WM_MOUSEMOVE).size(), 200u);
+}
+
 TEST_F(AutoScrollTest, NoMoveIsMadeUpWhenTheViewCannotScroll)
 {
     Scroller->ScrollTo(25, 0);

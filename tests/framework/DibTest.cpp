@@ -89,7 +89,7 @@ TEST(UIFaceTest, TheDownFaceIsDottedAndItsImageMovesByOnePixel)
         void SetTextColor(TColor) override {}
         void SetBkColor(TColor) override {}
         void SetTextAlign(unsigned) override {}
-        int TabbedTextOut(int, int, std::string_view, int, int) override { return 0; }
+        int64_t TabbedTextOut(int64_t, int, std::string_view, int64_t, int64_t) override { return 0; }
         int GetDeviceCaps(int) const override { return 0; }
         void DrawDib(int x, int y, const TDib& dib, const TRect&) override { Images.push_back({{x, y}, dib.Palette().size()}); }
     };

@@ -173,6 +173,56 @@ TEST_F(Painting, LineSpacingAndStylesApply)
     EXPECT_EQ(Edit->TextColor, MakeRGB(1, 2, 3)) << "groups that are not valid stay";
 }
 
+// Any 32-bit value in any member of a style (or a tab size set directly)
+// leaves metrics within their bounds and a window that paints, moves the
+// caret into view and types.
+TEST_F(Painting, EveryValueOfEveryStyleMemberLeavesAUsableWindow)
+{
+    using TSetter = void (*)(THugeEdit&, int32_t);
+    const std::pair<const char*, TSetter> members[] = {
+        {"MarginX", [](THugeEdit& e, int32_t v) { TTextStyle s; s.Flags = TTextStyle::MarginsValid; s.MarginX = v; e.ApplyStyle(s); }},
+        {"MarginY", [](THugeEdit& e, int32_t v) { TTextStyle s; s.Flags = TTextStyle::MarginsValid; s.MarginY = v; e.ApplyStyle(s); }},
+        {"TabSize", [](THugeEdit& e, int32_t v) { TTextStyle s; s.Flags = TTextStyle::TabSizeValid; s.TabSize = v; e.ApplyStyle(s); }},
+        {"FontSize", [](THugeEdit& e, int32_t v) {
+             TTextStyle s;
+             s.Flags = TTextStyle::FontValid;
+             s.FaceName = "Courier New";
+             s.FontSize = v;
+             e.ApplyStyle(s);
+         }},
+        {"LineSpacing", [](THugeEdit& e, int32_t v) { TTextStyle s; s.Flags = TTextStyle::LineSpacingValid; s.LineSpacing = v; e.ApplyStyle(s); }},
+        {"TabSize field", [](THugeEdit& e, int32_t v) { e.TabSize = v; }},
+    };
+    const int32_t values[] = {INT32_MIN, INT32_MIN + 1, -1, 0, 1, 214748364, INT32_MAX - 1, INT32_MAX};
+    for (const auto& [name, set] : members) {
+        for (const int32_t value : values) {
+            SCOPED_TRACE(std::string(name) + " = " + std::to_string(value));
+            MakeEditor();
+            Load("\tone\t\ttwo\n" + std::string(500, 'w') + "\tend\n");
+            set(*Edit, value);
+            EXPECT_GE(Edit->FontHeight, THugeEdit::MinFontHeight);
+            EXPECT_LE(Edit->FontHeight, THugeEdit::MaxFontHeight);
+            EXPECT_GE(Edit->LineHeight, 1);
+            EXPECT_GE(Edit->LeftMargin, 0);
+            EXPECT_LE(Edit->TopMargin, THugeEdit::MaxMargin);
+            const auto texts = PaintedText();
+            ASSERT_FALSE(texts.empty());
+            // The tab stops are as far apart as the tab size says, even
+            // when that is billions of pixels.
+            EXPECT_EQ(texts[0].TabDistance, int64_t(std::max(Edit->TabSize, 1)) * Edit->CharWidth);
+            Key(VK_END, THeadlessDesktop::ModCtrl);
+            Type("!");
+            EXPECT_EQ(Rows()[1], std::string(500, 'w') + "\tend!\n");
+            PaintedText();
+            const TPoint caret = Desktop.Caret().Pos();
+            const TRect client = Edit->GetClientRect();
+            EXPECT_GE(caret.x, client.left);
+            EXPECT_LE(caret.x, std::max(client.left, client.right - Edit->CharWidth));
+            EXPECT_GE(caret.y, client.top);
+        }
+    }
+}
+
 TEST_F(Painting, AFontThatCannotBeMeasuredKeepsTheOldOne)
 {
     Desktop.FailFontMetrics("Broken Face");

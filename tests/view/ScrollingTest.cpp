@@ -45,6 +45,56 @@ TEST_F(Scrolling, HorizontalRangeLooksOnlyAtRowsOnScreen)
     EXPECT_EQ(Edit->Scroller->XRange, 101 - 20);
 }
 
+// Keys that bring the caret into view leave it inside the window, even when
+// the rows that make the view wider come on screen with the same move.
+TEST_F(Scrolling, TheCaretBroughtIntoViewIsInsideTheWindow)
+{
+    std::string text;
+    for (int i = 0; i < 49; ++i)
+        text += "row " + std::to_string(i) + "\n";
+    text += std::string(2281, 'w') + "\n";
+    struct TCase {
+        const char* Name;
+        void (*Act)(THeadlessDesktop&, THugeEdit&);
+    };
+    const TCase cases[] = {
+        {"Ctrl+End", [](THeadlessDesktop& d, THugeEdit&) { d.SendKey(VK_END, THeadlessDesktop::ModCtrl); }},
+        {"the wheel, then Ctrl+End",
+         [](THeadlessDesktop& d, THugeEdit& e) {
+             for (int i = 0; i < 3; ++i)
+                 e.SendMessage(WM_VSCROLL, SB_LINEDOWN);
+             e.SendMessage(WM_VSCROLL, SB_ENDSCROLL);
+             d.SendKey(VK_END, THeadlessDesktop::ModCtrl);
+         }},
+        {"Ctrl+End with the last row on screen",
+         [](THeadlessDesktop& d, THugeEdit& e) {
+             e.SendMessage(WM_VSCROLL, SB_BOTTOM);
+             d.SendKey(VK_END, THeadlessDesktop::ModCtrl);
+         }},
+        {"End on the last row, then Ctrl+Home and Ctrl+End",
+         [](THeadlessDesktop& d, THugeEdit& e) {
+             d.SendKey(VK_END, THeadlessDesktop::ModCtrl);
+             d.SendKey(VK_HOME, THeadlessDesktop::ModCtrl);
+             d.SendKey(VK_END, THeadlessDesktop::ModCtrl);
+         }},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        MakeEditor();
+        Desktop.Resize(*Edit, 900, 20 * Edit->LineHeight);
+        Load(text);
+        c.Act(Desktop, *Edit);
+        const TRect client = Edit->GetClientRect();
+        const TPoint caret = Desktop.CaretState().Pos();
+        EXPECT_EQ(Caret(), (TPos{49, 2281}));
+        EXPECT_GE(caret.x, client.left);
+        EXPECT_LE(caret.x, client.right - Edit->CharWidth);
+        EXPECT_GE(caret.y, client.top);
+        EXPECT_LE(caret.y, client.bottom - Edit->LineHeight);
+        EXPECT_LE(Edit->Scroller->XPos, Edit->Scroller->XRange);
+    }
+}
+
 TEST_F(Scrolling, ScrollBarsMoveTheViewNotTheCaret)
 {
     std::string text;

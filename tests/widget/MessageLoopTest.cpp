@@ -7,6 +7,8 @@
 
 #include <QTimer>
 
+#include <optional>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -58,12 +60,20 @@ TEST_F(MessageLoopTest, TheQueueIsDispatchedByThePumpTheTimedWaitAndQtsOwnLoop)
 
 TEST_F(MessageLoopTest, PostedMessagesOfADestroyedWindowAreDropped)
 {
-    auto other = std::make_unique<TRecordingWindow>();
+    // A window made anew in the same place must not get the old one's message.
+    std::optional<TRecordingWindow> other;
+    other.emplace();
+    const TWindow* place = &*other;
     ShowWindow(*other);
     other->PostMessage(Note);
     other.reset();
-    Settle();  // would reach freed memory if the message stayed
-    SUCCEED();
+    other.emplace();
+    ASSERT_EQ(&*other, place);
+    ShowWindow(*other);  // lets the queue run
+    Window.PostMessage(Note);
+    Settle();
+    EXPECT_EQ(Notes(), 1u);  // the queue still runs
+    EXPECT_TRUE(other->Only({Note}).empty());
 }
 
 // Idle processing runs each time the loop is about to wait, with a count

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
@@ -91,6 +92,24 @@ TEST(TextDrawingTest, GlyphsStandWhereTheMeasuredWidthsPutThem)
                 << face << " " << height;
         }
     }
+}
+
+// A row of a huge document is drawn from its first character, billions of
+// pixels left of the surface: its width and pens are counted in 64 bits,
+// and what lands on the surface is drawn where it belongs.
+TEST(TextDrawingTest, ARowBillionsOfPixelsWideIsMeasuredAndDrawnWhereItLands)
+{
+    // Large cells reach 32 bits of pixels with fewer characters.
+    const TFont font("Courier New", 160);
+    const int64_t w = WidthOf(font, '.'), n = INT32_MAX / w + 1'000'000;
+    std::string row(size_t(n), '.');
+    row += "W\tb";
+    const int64_t x = 2 - n * w;  // the W stands at 2
+    const int64_t tabStop = x + ((n + 1) * w / 40 + 1) * 40;
+    Canvas canvas;
+    canvas.Dc().SelectFont(font);
+    EXPECT_EQ(canvas.Dc().TabbedTextOut(x, 5, row, 40, x), tabStop + WidthOf(font, 'b') - x);
+    EXPECT_EQ(canvas.Pixels(), Drawn(font, {{2, "W"}, {int(tabStop), "b"}}));
 }
 
 TEST(TextDrawingTest, TheWidthDrawnIsTheSumOfTheCharacterWidthsWithOneCellPerByte)
