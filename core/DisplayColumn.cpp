@@ -8,6 +8,8 @@
 int DisplayColumn(std::string_view text, size_t count, int tabSize)
 {
     count = std::min(count, text.size());
+    if (count == 0)
+        return 0;
     const char* p = text.data();
     const char* end = p + count;
     const char* tab = static_cast<const char*>(std::memchr(p, '\t', count));

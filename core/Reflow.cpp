@@ -228,7 +228,7 @@ bool TWrappedPass::CutParagraph(const TRow& row)
     const char* text = row.data();
     const size_t length = row.size();
     const size_t width = size_t(Width);
-    if (std::memchr(text, '\t', length))
+    if (length != 0 && std::memchr(text, '\t', length))
         return false;
     size_t pos = 0;
     while (length - pos > width) {

@@ -8,6 +8,12 @@
 
 namespace {
 
+// memchr must not be given the null pointer of an empty text.
+bool HoldsTab(std::string_view text)
+{
+    return !text.empty() && std::memchr(text.data(), '\t', text.size()) != nullptr;
+}
+
 // Room for a row that is being edited: half as much again, so that typing
 // into a row reallocates it only now and then.
 size_t GrownCapacity(size_t size)
@@ -40,7 +46,7 @@ bool TRow::HasTabs() const noexcept
 {
     if (Bits && !IsView() && Heap()->TabFree)
         return false;
-    const bool tabs = std::memchr(data(), '\t', size()) != nullptr;
+    const bool tabs = HoldsTab(View());
     if (Bits && !IsView())
         Heap()->TabFree = tabs ? 0 : 1;
     return tabs;
@@ -131,7 +137,7 @@ void TRow::Replace(size_t pos, size_t count, std::string_view text)
         heap->Front -= uint32_t(text.size());
         heap->Size += uint32_t(text.size());
         std::memcpy(heap->Text(), text.data(), text.size());
-        if (std::memchr(text.data(), '\t', text.size()))
+        if (HoldsTab(text))
             heap->TabFree = 0;
         return;
     }
@@ -141,7 +147,7 @@ void TRow::Replace(size_t pos, size_t count, std::string_view text)
     std::memmove(t + pos + text.size(), t + pos + count, n - pos - count);
     if (!text.empty())
         std::memcpy(t + pos, text.data(), text.size());
-    if (std::memchr(text.data(), '\t', text.size()))
+    if (HoldsTab(text))
         heap->TabFree = 0;
     heap->Size = uint32_t(newSize);
 }
