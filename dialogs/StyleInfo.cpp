@@ -84,21 +84,24 @@ int TStyleInfo::Apply()
     const std::string face = FontBox.GetText(FaceText);
     if (!face.empty())
         Style.FaceName = face;
-    const auto size = Checked(SizeBox, 8, 18, "The fontsize must be a value between 8 and 18 pts");
-    if (!size)
-        return PSNRET_INVALID;
-    Style.FontSize = *size;
-    const auto tabs = Checked(TabBox, 0, 10, "The tab spacing must be a value between 0 and 10 characters");
-    if (!tabs)
-        return PSNRET_INVALID;
-    Style.TabSize = *tabs;
-    const auto spacing = Checked(LineSpacingBox, 0, 18, "The line spacing must be a value between 0 and 18 pts");
-    if (!spacing)
-        return PSNRET_INVALID;
-    Style.LineSpacing = *spacing;
-    const auto margin = Checked(MarginBox, 0, 18, "The margin must be a value between 0 and 18 pts");
-    if (!margin)
-        return PSNRET_INVALID;
-    Style.MarginX = Style.MarginY = *margin;
+    // Each value is stored as soon as it passes, in the order of the page.
+    const struct {
+        const TComboBox& Box;
+        int32_t Low, High;
+        const char* Message;
+        int32_t& Field;
+    } fields[] = {
+        {SizeBox, 8, 18, "The fontsize must be a value between 8 and 18 pts", Style.FontSize},
+        {TabBox, 0, 10, "The tab spacing must be a value between 0 and 10 characters", Style.TabSize},
+        {LineSpacingBox, 0, 18, "The line spacing must be a value between 0 and 18 pts", Style.LineSpacing},
+        {MarginBox, 0, 18, "The margin must be a value between 0 and 18 pts", Style.MarginX},
+    };
+    for (const auto& field : fields) {
+        const auto value = Checked(field.Box, field.Low, field.High, field.Message);
+        if (!value)
+            return PSNRET_INVALID;
+        field.Field = *value;
+    }
+    Style.MarginY = Style.MarginX;
     return PSNRET_NOERROR;
 }

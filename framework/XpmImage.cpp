@@ -8,9 +8,10 @@
 
 namespace {
 
-std::optional<uint32_t> ColourOf(const std::string& spec)
+// A colour line's keys and values, such as "c #FF0000" or "c None".
+std::optional<uint32_t> ColourOf(const std::string& keys)
 {
-    std::istringstream in(spec);
+    std::istringstream in(keys);
     std::string key, value;
     while (in >> key >> value)
         if (key == "c") {
