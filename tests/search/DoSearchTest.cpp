@@ -104,6 +104,21 @@ TEST_F(DoSearch, ReplaceWithNothingSelectedOnlyFindsThenReplaces)
     EXPECT_EQ(Questions().size(), 1u) << "the last Replace found no further match";
 }
 
+// Searching up, the text a Replace put in is not searched: the next match
+// before it is selected, not the find text inside the replacement.
+TEST_F(DoSearch, ReplaceUpGoesOnBeforeTheReplacement)
+{
+    Load("foo foo\n");
+    Edit->SetCaretOffset(7);
+    Request(FR_REPLACE, "foo", "xfoo");
+    EXPECT_EQ(CaretOffset(), 4);
+    Search().DoSearch();
+    EXPECT_EQ(Text(), "foo xfoo\n");
+    EXPECT_EQ(CaretOffset(), 0);
+    EXPECT_EQ(Selected(), "foo");
+    EXPECT_TRUE(Questions().empty());
+}
+
 struct TReplaceAllCase {
     const char* Name;
     std::string Document;

@@ -1,10 +1,13 @@
-// The editor's context menu: where it opens and what a choice does (its
-// states: tests/app/ContextMenuRouteTest.cpp).
+// The editor's context menu: what it holds, where it opens and what a
+// choice does (its states: tests/app/ContextMenuRouteTest.cpp).
 #include "tests/support/EditorFixture.h"
 
 #include "framework/Clipboard.h"
 #include "framework/PopupMenu.h"
 #include "view/CommandIds.h"
+
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -61,6 +64,23 @@ TEST_F(ContextMenu, ARightClickOpensTheWindowsOwnMenuAtTheMouse)
         EXPECT_EQ(Shown().Items.size(), menu->GetItems().size());
     }
     EXPECT_EQ(Edit->GetContextMenu(), menu);
+}
+
+// The edit commands in the Edit menu's order; "Cut" alone has no mnemonic,
+// so the key C chooses Copy here.
+TEST_F(ContextMenu, OffersTheEditCommandsInOrder)
+{
+    Load("abc\n");
+    Desktop.ContextMenuKey();
+    std::vector<std::pair<std::string, unsigned>> shown;
+    for (const TMenuItem& item : Shown().Items)
+        shown.emplace_back(item.Text, item.Kind == TMenuItem::TKind::Separator ? 0u : item.Id);
+    const std::vector<std::pair<std::string, unsigned>> expected{
+        {"&Undo", CM_EDITUNDO},     {"&Redo", CM_EDITREDO}, {"", 0},
+        {"Cut", CM_EDITCUT},        {"&Copy", CM_EDITCOPY}, {"&Paste", CM_EDITPASTE},
+        {"&Delete", CM_EDITDELETE}, {"", 0},                {"&Word Wrap", CM_WORDWRAP},
+    };
+    EXPECT_EQ(shown, expected);
 }
 
 TEST_F(ContextMenu, TheChosenCommandReachesTheEditorAsAMessage)
