@@ -1,5 +1,6 @@
 // Who makes Vantor and where to reach them: the one place for the texts the
-// version record, the About box and the Web command show.
+// version record, the About box and the Web command show (the build reads
+// them here for the Debian package too).
 #pragma once
 
 namespace Author {

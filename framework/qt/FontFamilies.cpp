@@ -3,6 +3,7 @@
 #include "framework/qt/CodePage.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QRawFont>
 
@@ -34,6 +35,10 @@ QString WithoutFoundry(const QString& family)
 
 int32_t WindowsWeight(int qtWeight) { return qtWeight > 0 ? qtWeight : FW_NORMAL; }
 
+// The toolkit lists fontconfig's generic names (Monospace, Serif, Sans
+// Serif) beside the real families; each is drawn with another family.
+bool IsAlias(const QString& family) { return QFontInfo(QFont(family)).family() != family; }
+
 }  // namespace
 
 bool HasFixedAdvances(const QString& family, bool claimed)
@@ -57,7 +62,7 @@ std::vector<TFontFamilyReport> DesktopFontFamilies()
 {
     std::vector<TFontFamilyReport> reports;
     for (const QString& family : QFontDatabase::families()) {
-        if (QFontDatabase::isPrivateFamily(family))
+        if (QFontDatabase::isPrivateFamily(family) || IsAlias(family))
             continue;
         const std::string name = CodePage::EightBitName(WithoutFoundry(family));
         if (name.empty())

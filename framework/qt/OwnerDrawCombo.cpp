@@ -8,6 +8,7 @@
 
 #include <QAbstractItemView>
 #include <QImage>
+#include <QKeyEvent>
 #include <QStyledItemDelegate>
 #include <QStylePainter>
 
@@ -97,4 +98,16 @@ void OwnerDrawCombo::paintEvent(QPaintEvent*)
     const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
     if (Box.GetSelIndex() >= 0 && field.isValid())
         painter.drawImage(field.topLeft(), DrawItem(Box.GetSelIndex(), field.size(), hasFocus(), true));
+}
+
+// A list without an edit field keeps Ctrl+Tab for itself; in a sheet the
+// key turns the page, whichever control has the focus.
+void OwnerDrawCombo::keyPressEvent(QKeyEvent* event)
+{
+    const bool pageKey = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (pageKey && (event->modifiers() & Qt::ControlModifier)) {
+        event->ignore();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
 }

@@ -19,6 +19,10 @@ PropertySheetWindow::PropertySheetWindow(TPropertySheet& sheet, QWidget* owner)
 {
     setWindowTitle(CodePage::UiText(sheet.GetCaption()));
     setModal(true);
+    // Tabs and buttons are written in the pages' dialog font, as the
+    // controls on the pages are.
+    if (sheet.GetPageCount() > 0)
+        setFont(DialogRunner::DialogFont(sheet.GetPage(0).Template()));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);
     ApplyButton = buttons->button(QDialogButtonBox::Apply);
     ApplyButton->setEnabled(false);

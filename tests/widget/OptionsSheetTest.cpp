@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -43,6 +44,9 @@ TEST(DesktopFonts, FixedPitchAndKindFollowTheFontsThemselves)
     EXPECT_EQ(pitch("Liberation Serif"), VARIABLE_PITCH);
     EXPECT_EQ(families.at("Liberation Mono").FontType, unsigned(TRUETYPE_FONTTYPE));
     EXPECT_EQ(families.at("Liberation Serif").StyleName, "Regular");
+    // fontconfig's generic names are no families of their own.
+    for (const char* alias : {"Monospace", "Sans Serif", "Serif"})
+        EXPECT_FALSE(families.count(alias)) << alias;
     // The print system reports no printer-resident fonts here.
     for (const auto& [face, report] : families)
         EXPECT_FALSE(report.FontType & DEVICE_FONTTYPE) << face;
@@ -160,6 +164,37 @@ TEST_F(OptionsSheetOnQt, PagesAreBuiltWhenShownAndOkWaitsForValuesInRange)
     EXPECT_EQ(tabLabel, DialogRunner::PixelRect({12, 32, 52, 10}, base));
     EXPECT_TRUE(tabAlign & Qt::AlignRight);
     EXPECT_EQ(tabBox.topLeft(), DialogRunner::PixelRect({72, 32, 48, 54}, base).topLeft());
+}
+
+// Ctrl+Tab turns the page wherever the focus is, the font list included;
+// the tabs and buttons are written in the pages' dialog font.
+TEST_F(OptionsSheetOnQt, CtrlTabTurnsThePageFromTheFontListAndTheSheetUsesTheDialogFont)
+{
+    std::vector<int> pages;
+    QFont tabFont, okFont;
+    // As the keyboard sends it: with its tab character.
+    const auto pageKey = [](QWidget& target, int key, Qt::KeyboardModifiers modifiers) {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, QStringLiteral("\t"));
+        QApplication::sendEvent(&target, &press);
+    };
+    Run([&](QDialog& sheet, QTabWidget& tabs) {
+        tabs.setCurrentIndex(1);
+        pageKey(*tabs.widget(1)->findChild<QComboBox*>("101"), Qt::Key_Tab, Qt::ControlModifier);
+        pages.push_back(tabs.currentIndex());
+        // The Dos Text page's controls exist once it has been shown.
+        if (auto* dosFonts = tabs.widget(2)->findChild<QComboBox*>("101"))
+            pageKey(*dosFonts, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        pages.push_back(tabs.currentIndex());
+        tabFont = tabs.tabBar()->font();
+        okFont = Button(sheet, QDialogButtonBox::Ok).font();
+        Button(sheet, QDialogButtonBox::Cancel).click();
+    });
+    EXPECT_EQ(pages, (std::vector<int>{2, 1}));
+    const QFont dialogFont = DialogRunner::DialogFont(GeneralInfoDialog());
+    for (const QFont& font : {tabFont, okFont}) {
+        EXPECT_EQ(font.family(), dialogFont.family());
+        EXPECT_EQ(font.pointSize(), dialogFont.pointSize());
+    }
 }
 
 }  // namespace
