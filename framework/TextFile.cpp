@@ -2,11 +2,20 @@
 
 #include "framework/ReplaceFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 namespace {
+
+struct TClosedAtEnd {
+    int Fd;
+    ~TClosedAtEnd() { close(Fd); }
+};
 
 bool MakeFolders(const std::filesystem::path& folder)
 {
@@ -26,17 +35,29 @@ bool MakeFolders(const std::filesystem::path& folder)
 
 std::optional<std::string> ReadTextFile(const std::string& fileName, size_t maxBytes)
 {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in)
+    // Opened without waiting: a named pipe in the file's place would
+    // otherwise hold the program until something writes to it.
+    const int fd = open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        return std::nullopt;
+    const TClosedAtEnd closer{fd};
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
         return std::nullopt;
     std::string bytes;
     char block[4096];
-    while (in.read(block, sizeof block) || in.gcount() > 0) {
-        bytes.append(block, size_t(in.gcount()));
+    for (;;) {
+        const ssize_t n = read(fd, block, sizeof block);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            return bytes;
+        bytes.append(block, size_t(n));
         if (bytes.size() > maxBytes)
             return std::nullopt;
     }
-    return in.bad() ? std::nullopt : std::optional<std::string>(std::move(bytes));
 }
 
 bool WriteTextFile(const std::string& fileName, const std::string& text)

@@ -6,8 +6,9 @@
 #include <optional>
 #include <string>
 
-// The file's bytes; none when it is missing, unreadable or larger than
-// maxBytes (a huge one must not exhaust memory).
+// The file's bytes; none when it is missing, unreadable, not a regular
+// file (a pipe would keep the reader waiting) or larger than maxBytes (a
+// huge one must not exhaust memory).
 std::optional<std::string> ReadTextFile(const std::string& fileName, size_t maxBytes);
 
 // Replaces the file with text (ReplaceFile), making the folders on its way

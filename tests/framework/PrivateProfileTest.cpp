@@ -7,6 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <future>
 #include <vector>
 
 namespace {
@@ -80,6 +86,23 @@ TEST(PrivateProfile, AFileTooLargeForSettingsIsNeitherReadNorRewritten)
     EXPECT_EQ(GetPrivateProfileInt("General", "Wrap", 5, file), 5);
     EXPECT_FALSE(WritePrivateProfileString("General", "Wrap", "0", file));
     EXPECT_EQ(dir.Read("big.ini"), bytes);
+}
+
+TEST(PrivateProfile, ANamedPipeInTheFilesPlaceGivesTheDefaultAtOnce)
+{
+    TScratchDir dir;
+    const std::string pipe = dir.PathOf("TORVEL.INI");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    auto read = std::async(std::launch::async, [&] { return GetPrivateProfileInt("General", "UndoLimit", 500, pipe); });
+    if (read.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        // A writer that comes and goes lets the waiting reader end.
+        close(open(pipe.c_str(), O_WRONLY | O_NONBLOCK));
+        read.get();
+        FAIL() << "reading waits for something to write to the pipe";
+    }
+    EXPECT_EQ(read.get(), 500);
+    EXPECT_FALSE(WritePrivateProfileString("General", "Wrap", "1", pipe));
+    EXPECT_EQ(fs::status(pipe).type(), fs::file_type::fifo);
 }
 
 TEST(PrivateProfile, AWriteThatCannotBeDoneReportsFalse)
