@@ -96,6 +96,10 @@ void THugeEditSearch::DoSearch()
         if (replacing && HasSelection) {
             const TOffset at = SelectionStart(*this);
             InsertText(std::string(SearchData.ReplaceText()));
+            // A refused replacement (the document is full) keeps its
+            // selection: going on would refuse every match left.
+            if (HasSelection)
+                return;
             // Searching up, the search goes on before the inserted text, as
             // from a selected match: a replacement that holds the find text
             // is not found again and again.

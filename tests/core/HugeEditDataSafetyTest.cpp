@@ -168,6 +168,12 @@ TEST_F(DataSafety, ARewrapAskedForDuringALoadFollowsIt)
         {"wrap on", [&] { Edit->SetWordWrap(true); }},
         {"wrap off", [&] { Edit->SetWordWrap(false); }},
         {"narrower", [&] { SizeInCells(13, 10); }},
+        {"a wider margin", [&] {
+             TTextStyle style;
+             style.Flags = TTextStyle::MarginsValid;
+             style.MarginX = 7 * Edit->CharWidth;
+             Edit->ApplyStyle(style);
+         }},
     };
     for (const auto& [name, change] : changes) {
         MakeEditor();

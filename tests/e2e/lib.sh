@@ -40,7 +40,7 @@ start_xvfb() {
     export DISPLAY=":$n"
     for _ in $(seq 100); do
       kill -0 "$XVFB_PID" 2>/dev/null || break
-      if [ "$(tr -d ' ' <"/tmp/.X$n-lock" 2>/dev/null)" = "$XVFB_PID" ] &&
+      if [ "$(tr -d ' ' 2>/dev/null <"/tmp/.X$n-lock")" = "$XVFB_PID" ] &&
         xdpyinfo >/dev/null 2>&1; then
         return 0
       fi

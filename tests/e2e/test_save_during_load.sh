@@ -13,15 +13,17 @@ size=$(stat -c %s "$WORK/big.txt")
 LD_PRELOAD="$SLOWREAD" VANTOR_SLOW_READ="$WORK/big.txt" VANTOR_SLOW_READ_MS=80 start_app "$WORK/big.txt"
 wait_window "Vantor"
 keys ctrl+s
-keys alt+f a Escape Escape
-window_exists '^Save As$' && fail "Save As opened while the file was loading"
+# The File menu stays open through the load. A Save As dialog opened from it
+# would stop the load (its dialog runs inside the load's message pump) or
+# still be open when the load ends; nothing here may close it.
+keys alt+f a
 wait_for "the end of the load" window_exists '^big\.txt - Vantor$'
 window_exists '^Save As$' && fail "Save As opened during the load"
 [ "$(stat -c %s "$WORK/big.txt")" = "$size" ] || fail "the file changed during the load"
 
 # The menu bar may still take keys after the menu closed: a click puts the
 # keys back into the text.
-keys Escape
+keys Escape Escape Escape
 xdotool mousemove --window "$(xdotool search --name '^big\.txt - Vantor$' | head -1)" 120 120 click 1
 keys ctrl+Home
 type_text "typed "

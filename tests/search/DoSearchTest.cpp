@@ -207,6 +207,18 @@ TEST_F(DoSearch, EachReplacementIsUndoneOnItsOwn)
     EXPECT_EQ(texts, (std::vector<std::string>{"x x x\n", "x x foo\n", "x foo foo\n", "foo foo foo\n"}));
 }
 
+// A Replace All that would take the document past its longest length ends
+// at the first replacement refused: one message, not one per match left.
+TEST_F(DoSearch, ReplaceAllEndsAtTheFirstReplacementPastTheLengthLimit)
+{
+    Load("foo foo foo foo\n");
+    Edit->LengthLimit = 20;
+    Request(FR_REPLACEALL | FR_DOWN, "foo", "fooo!");
+    EXPECT_EQ(Text(), "fooo! fooo! foo foo\n");
+    ASSERT_EQ(Questions().size(), 1u);
+    EXPECT_EQ(Questions()[0].Text, "The document cannot hold more than 20 characters.\nThe text was not inserted.");
+}
+
 struct TInterruptCase {
     const char* Name;
     std::function<void(DoSearch&)> Act;

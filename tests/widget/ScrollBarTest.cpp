@@ -86,6 +86,32 @@ TEST_F(ScrollBarTest, DraggingTheThumbTracksThenDropsThenEnds)
     EXPECT_EQ(Scrolls(), (TScrolls{{SB_THUMBTRACK, 300}, {SB_THUMBTRACK, 400}, {SB_THUMBPOSITION, 400}, {SB_ENDSCROLL, 0}}));
 }
 
+// Rows drawn past the right edge and scrolled pixels stay in the client
+// area: the bars beside it show only themselves.
+TEST_F(ScrollBarTest, PaintingAndScrollingNeverReachTheBars)
+{
+    QWidget& client = ClientOf(Window);
+    QWidget* container = Bar->parentWidget();
+    QScrollBar* horizontal = QtTestAccess::ScrollBar(Window, SB_HORZ);
+    ASSERT_NE(horizontal, nullptr);
+    EXPECT_FALSE(client.geometry().intersects(Bar->geometry()));
+    EXPECT_FALSE(client.geometry().intersects(horizontal->geometry()));
+    Window.OnPaint = [](TDC& dc, const TRect& rect) {
+        dc.FillRect({rect.left, rect.top, rect.right + 1000, rect.bottom + 1000}, MakeRGB(0, 0, 0));
+    };
+    Window.Invalidate();
+    Window.UpdateWindow();
+    Window.ScrollWindow(-40, -30);
+    Window.UpdateWindow();
+    Settle();
+    const QImage whole = container->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(RgbAt(whole, client.x() + 5, client.y() + 5), 0u) << "the paint reached the client";
+    for (QScrollBar* bar : {Bar, horizontal}) {
+        const QImage alone = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(whole.copy(bar->geometry()), alone) << (bar == Bar ? "vertical" : "horizontal");
+    }
+}
+
 TEST_F(ScrollBarTest, AWindowSystemPageShortensTheBarsLastPosition)
 {
     Window.SetScrollPage(SB_VERT, 100);
