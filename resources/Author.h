@@ -7,7 +7,7 @@ namespace Author {
 
 inline constexpr const char* Name = "The Vantor developers";
 // In the program's code page (Windows-1252): 0xA9 is the copyright sign.
-inline constexpr const char* Copyright = "Copyright \xA9 2025 The Vantor developers";
+inline constexpr const char* Copyright = "Copyright \xA9 2026 The Vantor developers";
 inline constexpr const char* Trademarks = "Vantor is a trademark of the Vantor developers";
 inline constexpr const char* EMailLine = "E-mail: vantor@example.org";
 inline constexpr const char* HomePage = "https://vantor.example.org/";

@@ -50,7 +50,7 @@ TEST(AboutBoxOnQt, ControlsSitAtTheirRectanglesInDialogUnits)
             labels[label->text().toStdString()] = label->geometry();
         EXPECT_EQ(labels.at("Version 1.0"), DialogRunner::PixelRect({8, 14, 200, 8}, base));
         EXPECT_EQ(labels.at("Vantor Text Editor"), DialogRunner::PixelRect({8, 4, 200, 8}, base));
-        EXPECT_TRUE(labels.count("Copyright \u00A9 2025 The Vantor developers"));
+        EXPECT_TRUE(labels.count("Copyright \u00A9 2026 The Vantor developers"));
         const auto buttons = box.findChildren<QPushButton*>();
         ASSERT_EQ(buttons.size(), 1);
         EXPECT_EQ(buttons[0]->geometry(), DialogRunner::PixelRect({88, 68, 40, 14}, base));
