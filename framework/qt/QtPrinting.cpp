@@ -7,13 +7,17 @@
 #include "framework/PrinterPeer.h"
 #include "framework/qt/DialogRunner.h"
 #include "framework/qt/PlatformContext.h"
+#include "framework/qt/PrinterChooser.h"
 #include "framework/qt/PrinterDC.h"
 #include "framework/qt/QtPrinting.h"
 #include "framework/qt/QtWindowPeer.h"
 
+#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QPushButton>
 
 #include <cmath>
 #include <stdexcept>
@@ -133,17 +137,27 @@ public:
 
     bool RunPageSetupDialog(TWindow* owner, TPageSetupData& data) override
     {
+        // Cancel drops a printer chosen meanwhile along with the paper.
+        const QString printerBefore = Printer.printerName();
+        const QPageLayout layoutBefore = Printer.pageLayout();
         if (data.Flags & PSD_MARGINS) {
             const TRect& m = data.Margins;
             Printer.setPageMargins(QMarginsF(ToMillimetres(m.left), ToMillimetres(m.top), ToMillimetres(m.right),
                                              ToMillimetres(m.bottom)),
                                    QPageLayout::Millimeter);
         }
-        QPageSetupDialog dialog(&Printer, QtWindowPeer::TopLevelOf(owner));
-        const bool accepted = dialog.exec() == QDialog::Accepted;
+        QWidget* parent = QtWindowPeer::TopLevelOf(owner);
+        SetupAnswer answer;
+        while ((answer = AskPageSetup(parent)) == SetupAnswer::ChoosePrinter)
+            ChoosePrinter(parent);
+        const bool accepted = answer == SetupAnswer::Ok;
         if (accepted && (data.Flags & PSD_MARGINS)) {
             const QMarginsF m = Printer.pageLayout().margins(QPageLayout::Millimeter);
             data.Margins = {ToUnits(m.left()), ToUnits(m.top()), ToUnits(m.right()), ToUnits(m.bottom())};
+        }
+        if (!accepted) {
+            Printer.setPrinterName(printerBefore);
+            Printer.setPageLayout(layoutBefore);
         }
         KeepPrintableOnly();
         return accepted;
@@ -161,7 +175,40 @@ public:
     }
 
 private:
+    enum class SetupAnswer { Cancel, Ok, ChoosePrinter };
+
     QPrinter Printer;
+
+    SetupAnswer AskPageSetup(QWidget* parent)
+    {
+        QPageSetupDialog dialog(&Printer, parent);
+        bool printerWanted = false;
+        auto* box = dialog.findChild<QDialogButtonBox*>();
+        if (!box)
+            throw std::logic_error("the page set-up dialog has no button box");
+        QPushButton* button = box->addButton("P&rinter...", QDialogButtonBox::ActionRole);
+        // With no print queue the one target is a PDF file, which the Print dialog names.
+        button->setEnabled(!QPrinterInfo::availablePrinterNames().isEmpty());
+        // Accepting applies the paper and margins shown, so the dialog reopens with them.
+        QObject::connect(button, &QPushButton::clicked, &dialog, [&] {
+            printerWanted = true;
+            dialog.accept();
+        });
+        if (dialog.exec() != QDialog::Accepted)
+            return SetupAnswer::Cancel;
+        return printerWanted ? SetupAnswer::ChoosePrinter : SetupAnswer::Ok;
+    }
+
+    // The new device's layout may clamp the margins: the user's are put back.
+    void ChoosePrinter(QWidget* parent)
+    {
+        const QMarginsF margins = Printer.pageLayout().margins(QPageLayout::Millimeter);
+        const auto name = PrinterChooser::Choose(QPrinterInfo::availablePrinterNames(), Printer.printerName(), parent);
+        if (!name)
+            return;
+        Printer.setPrinterName(*name);
+        Printer.setPageMargins(margins, QPageLayout::Millimeter);
+    }
 
     void KeepPrintableOnly()
     {
