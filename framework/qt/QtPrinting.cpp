@@ -14,6 +14,8 @@
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinterInfo>
@@ -182,6 +184,7 @@ private:
     SetupAnswer AskPageSetup(QWidget* parent)
     {
         QPageSetupDialog dialog(&Printer, parent);
+        ShowMargins(dialog);
         bool printerWanted = false;
         auto* box = dialog.findChild<QDialogButtonBox*>();
         if (!box)
@@ -197,6 +200,21 @@ private:
         if (dialog.exec() != QDialog::Accepted)
             return SetupAnswer::Cancel;
         return printerWanted ? SetupAnswer::ChoosePrinter : SetupAnswer::Ok;
+    }
+
+    // Qt's set-up page shows the margins of a CUPS queue as 0 while the
+    // printer keeps the real ones: its boxes are set from the printer again.
+    void ShowMargins(QPageSetupDialog& dialog) const
+    {
+        const auto* units = dialog.findChild<QComboBox*>("unitCombo");
+        if (!units)
+            return;
+        const QMarginsF m = Printer.pageLayout().margins(QPageLayout::Unit(units->currentData().toInt()));
+        const std::pair<const char*, qreal> boxes[] = {
+            {"leftMargin", m.left()}, {"topMargin", m.top()}, {"rightMargin", m.right()}, {"bottomMargin", m.bottom()}};
+        for (const auto& [name, value] : boxes)
+            if (auto* box = dialog.findChild<QDoubleSpinBox*>(name))
+                box->setValue(value);
     }
 
     // The new device's layout may clamp the margins: the user's are put back.

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPageSetupDialog>
@@ -175,12 +176,26 @@ protected:
         return in >> pid >> name >> state && state != "Z";
     }
 
+    // The boxes show the set-up margins, 1000, 500, 2500 and 750 of 2500ths
+    // of an inch, in the dialog's millimetres.
+    static void ExpectMarginsShown(QDialog& setup)
+    {
+        const std::pair<const char*, double> boxes[] = {
+            {"leftMargin", 10.16}, {"topMargin", 5.08}, {"rightMargin", 25.4}, {"bottomMargin", 7.62}};
+        for (const auto& [name, millimetres] : boxes) {
+            auto* box = setup.findChild<QDoubleSpinBox*>(name);
+            ASSERT_NE(box, nullptr) << name;
+            EXPECT_NEAR(box->value(), millimetres, 0.01) << name;
+        }
+    }
+
     // Presses "Printer...", picks vantor-second and ends the reopened
     // dialog with end, once it has checked the printer and margins.
     void ChooseTheSecondThen(void (QDialog::*end)())
     {
         DialogSteps steps({{PageSetup,
                             [](QDialog& setup) {
+                                ExpectMarginsShown(setup);
                                 QPushButton* button = PrinterButton(setup);
                                 ASSERT_TRUE(button && button->isEnabled());
                                 button->click();
@@ -194,6 +209,7 @@ protected:
                             }},
                            {PageSetup, [this, end](QDialog& setup) {
                                 EXPECT_EQ(Device().printerName(), "vantor-second");
+                                ExpectMarginsShown(setup);
                                 const QMarginsF m = Device().pageLayout().margins(QPageLayout::Millimeter);
                                 EXPECT_NEAR(m.left(), 10.16, 0.01);  // 1000 of 2500ths of an inch
                                 EXPECT_NEAR(m.top(), 5.08, 0.01);
