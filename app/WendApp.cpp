@@ -38,7 +38,9 @@ const TResponseTable<TWendApp> TWendApp::Responses = {
     {CM_WORDWRAP, &TWendApp::CmWordWrap, nullptr},
     {CM_WORDWRAP, nullptr, &TWendApp::CeWordWrap},
     {CM_FILESAVE, nullptr, &TWendApp::CeFileSave},
-    {CM_FILESAVEAS, nullptr, &TWendApp::CeFileSaveAs},
+    {CM_FILESAVEAS, nullptr, &TWendApp::CeLoaded},
+    {CM_FILENEW, nullptr, &TWendApp::CeLoaded},
+    {CM_FILEOPEN, nullptr, &TWendApp::CeLoaded},
     {CM_DOSTEXT, &TWendApp::CmDosText, nullptr},
     {CM_DOSTEXT, nullptr, &TWendApp::CeDosText},
     {IDS_LINECOUNT_PANE, nullptr, &TWendApp::CeLineCount},
@@ -191,7 +193,8 @@ void TWendApp::CeWordWrap(TCommandEnabler& ce)
 
 // A file still loading is only partly in the document: nothing saves it.
 void TWendApp::CeFileSave(TCommandEnabler& ce) { ce.Enable(Editor->Modified && !Editor->IsLoading()); }
-void TWendApp::CeFileSaveAs(TCommandEnabler& ce) { ce.Enable(!Editor->IsLoading()); }
+// Commands that a load in progress would refuse (it owns the rows until it ends).
+void TWendApp::CeLoaded(TCommandEnabler& ce) { ce.Enable(!Editor->IsLoading()); }
 
 void TWendApp::CeDosText(TCommandEnabler& ce)
 {

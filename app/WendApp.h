@@ -71,7 +71,7 @@ private:
     void CmFilePrintSetup();
     void CeWordWrap(TCommandEnabler& ce);
     void CeFileSave(TCommandEnabler& ce);
-    void CeFileSaveAs(TCommandEnabler& ce);
+    void CeLoaded(TCommandEnabler& ce);
     void CeDosText(TCommandEnabler& ce);
     // The status bar's row count and caret position.
     void CeLineCount(TCommandEnabler& ce);

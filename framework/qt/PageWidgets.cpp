@@ -41,9 +41,14 @@ void ShowList(QComboBox& widget, const TComboBox& box)
         for (const TComboBox::TEntry& entry : box.List())
             widget.addItem(Shown(entry.Text));
     }
-    widget.setCurrentIndex(box.GetSelIndex());
-    if (box.HasEditField() && widget.currentText() != Shown(box.GetText(std::string::npos)))
-        widget.setEditText(Shown(box.GetText(std::string::npos)));
+    const QString text = Shown(box.GetText(std::string::npos));
+    // A field showing an entry's text stands on that entry, so that leaving
+    // it unchanged is no choice of the entry (Qt chooses it when the field's
+    // editing finishes otherwise).
+    const int shown = box.HasEditField() && box.GetSelIndex() < 0 ? widget.findText(text) : box.GetSelIndex();
+    widget.setCurrentIndex(shown);
+    if (box.HasEditField() && widget.currentText() != text)
+        widget.setEditText(text);
     widget.update();
 }
 
@@ -116,6 +121,9 @@ QWidget* PageWidgets::MakeControl(const TDialogItem& item)
     if (auto* box = dynamic_cast<TComboBox*>(control)) {
         QComboBox* widget = box->IsOwnerDrawn() ? new OwnerDrawCombo(Sheet, *box, Guard, Area) : new QComboBox(Area);
         widget->setEditable(box->HasEditField());
+        // The field keeps what is typed: no entry is completed behind the caret.
+        if (box->HasEditField())
+            widget->setCompleter(nullptr);
         widget->setInsertPolicy(QComboBox::NoInsert);
         widget->setMaxVisibleItems(box->IsOwnerDrawn() ? 8 : 5);
         ShowList(*widget, *box);

@@ -8,6 +8,7 @@
 #include "framework/headless/HeadlessDesktop.h"
 #include "tests/support/ScratchDir.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,10 +24,14 @@ public:
     int Prints = 0;
     bool PrintForReal = false;
     int IdleCalls = 0;
+    // Runs at each idle moment, before the application's own idle work.
+    std::function<void()> OnIdle;
 
     bool IdleAction(long idleCount) override
     {
         ++IdleCalls;
+        if (OnIdle)
+            OnIdle();
         return TWendApp::IdleAction(idleCount);
     }
 

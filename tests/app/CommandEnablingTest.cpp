@@ -67,7 +67,8 @@ TEST_F(CommandEnabling, SaveIsGreyedUntilAChangeAndAgainAfterASave)
 }
 
 // Commands the load dispatches find Save and Save As greyed and refuse
-// them: the rows read so far are only part of the file.
+// them: the rows read so far are only part of the file. New and Open
+// wait for the load, so they are greyed as well.
 TEST_F(CommandEnabling, SaveAndSaveAsAreRefusedWhileAFileLoads)
 {
     std::string text;
@@ -79,11 +80,23 @@ TEST_F(CommandEnabling, SaveAndSaveAsAreRefusedWhileAFileLoads)
     Run.Desktop().Dialogs().ChooseFile(Dir.PathOf("copy.txt"));
     Run.Frame().PostMessage(WM_COMMAND, CM_FILESAVEAS);
     Run.Frame().PostMessage(WM_COMMAND, CM_FILESAVE);
+    // New and Open, which a load ignores, are greyed too.
+    std::vector<unsigned> enabledDuringLoad;
+    Run.App().OnIdle = [&] {
+        if (Run.Editor().IsLoading())
+            for (unsigned id : {CM_FILENEW, CM_FILEOPEN, CM_FILESAVE, CM_FILESAVEAS})
+                if (Enabled(Run.App(), id))
+                    enabledDuringLoad.push_back(id);
+    };
     Run.Editor().Open(path);
+    Run.App().OnIdle = nullptr;
+    EXPECT_GT(Run.App().IdleCalls, 0);
+    EXPECT_EQ(enabledDuringLoad, std::vector<unsigned>{});
     EXPECT_TRUE(Run.Desktop().Dialogs().FileDialogs().empty());
     EXPECT_FALSE(std::filesystem::exists(Dir.PathOf("copy.txt")));
     EXPECT_EQ(DocumentText(Run.Editor()), text);
-    EXPECT_TRUE(Enabled(Run.App(), CM_FILESAVEAS));
+    for (unsigned id : {CM_FILENEW, CM_FILEOPEN, CM_FILESAVEAS})
+        EXPECT_TRUE(Enabled(Run.App(), id)) << id;
 }
 
 TEST_F(CommandEnabling, CutAndCopyNeedASelection)

@@ -166,6 +166,36 @@ TEST_F(OptionsSheetOnQt, PagesAreBuiltWhenShownAndOkWaitsForValuesInRange)
     EXPECT_EQ(tabBox.topLeft(), DialogRunner::PixelRect({72, 32, 48, 54}, base).topLeft());
 }
 
+// The number boxes keep what is typed, as a plain edit field does: typing 1
+// where the list holds 10 is 1, not 10 completed behind the caret. Leaving
+// a box unchanged (the field's editing finishes) is no change for Apply.
+TEST_F(OptionsSheetOnQt, NumberBoxesKeepTheTypedTextAndLeavingThemChangesNothing)
+{
+    bool applyAfterLeaving = true;
+    std::vector<QString> typed;
+    Run([&](QDialog& sheet, QTabWidget& tabs) {
+        tabs.setCurrentIndex(1);
+        QWidget& page = *tabs.widget(1);
+        for (const char* id : {"102", "103", "104", "105"})
+            emit page.findChild<QComboBox*>(id)->lineEdit()->editingFinished();
+        applyAfterLeaving = Button(sheet, QDialogButtonBox::Apply).isEnabled();
+        for (const char* id : {"102", "104", "105"}) {
+            QLineEdit& field = *page.findChild<QComboBox*>(id)->lineEdit();
+            // The completer works only in the field that has the focus.
+            field.setFocus();
+            QApplication::processEvents();
+            TypeInto(field, "1");
+            typed.push_back(field.text());
+        }
+        TypeInto(*page.findChild<QComboBox*>("102")->lineEdit(), "9");
+        Button(sheet, QDialogButtonBox::Ok).click();
+    });
+    EXPECT_FALSE(applyAfterLeaving);
+    EXPECT_EQ(typed, (std::vector<QString>{"1", "1", "1"}));
+    EXPECT_EQ(Style.LineSpacing, 1);
+    EXPECT_EQ(Style.MarginX, 1);
+}
+
 // Ctrl+Tab turns the page wherever the focus is, the font list included;
 // the tabs and buttons are written in the pages' dialog font.
 TEST_F(OptionsSheetOnQt, CtrlTabTurnsThePageFromTheFontListAndTheSheetUsesTheDialogFont)
