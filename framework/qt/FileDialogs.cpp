@@ -44,15 +44,17 @@ bool RunFileOpenDialog(TWindow* owner, TOpenSaveData& data)
     return Run(dialog, data);
 }
 
-// The chosen name gets the default extension when it has none; an existing
-// file is replaced without asking.
+// The chosen name gets the default extension when it has none. The dialog
+// adds it itself, before it asks whether an existing file of that name is
+// to be replaced: a slip in the dialog must not destroy another file.
 bool RunFileSaveDialog(TWindow* owner, TOpenSaveData& data)
 {
     PlatformContext::Get();
     QFileDialog dialog(QtWindowPeer::TopLevelOf(owner), QStringLiteral("Save As"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    const std::string ext = data.DefExt.starts_with('.') ? data.DefExt.substr(1) : data.DefExt;
+    dialog.setDefaultSuffix(QString::fromStdString(ext));
     Prepare(dialog, data);
     if (!Run(dialog, data))
         return false;

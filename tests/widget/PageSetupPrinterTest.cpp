@@ -8,6 +8,7 @@
 #include "framework/qt/QtTestAccess.h"
 #include "print/HugeEditPrinter.h"
 #include "tests/support/ScratchDir.h"
+#include "tests/widget/DialogSteps.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -31,60 +32,6 @@
 #include <thread>
 
 namespace {
-
-// Steps run one after another, each on the next modal dialog of its kind
-// that opens; a dialog still open after the last step is rejected.
-class DialogSteps {
-public:
-    using Step = std::function<void(QDialog&)>;
-    using Kind = bool (*)(QDialog*);
-
-    explicit DialogSteps(std::vector<std::pair<Kind, Step>> steps) : Steps(std::move(steps))
-    {
-        QObject::connect(&Poll, &QTimer::timeout, [this] { Look(); });
-        Poll.start(5);
-    }
-
-    ~DialogSteps() { EXPECT_EQ(Next, Steps.size()) << "the dialogs stopped before step " << Next + 1; }
-
-private:
-    std::vector<std::pair<Kind, Step>> Steps;
-    size_t Next = 0;
-    QDialog* Last = nullptr;
-    QTimer Poll;
-    int Ticks = 0;
-
-    void Look()
-    {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog || dialog == Last || !dialog->isVisible())
-            return TimeOut(dialog);
-        if (Next == Steps.size() || !Steps[Next].first(dialog)) {
-            ADD_FAILURE() << "step " << Next + 1 << " met a " << dialog->metaObject()->className();
-            dialog->reject();
-            return;
-        }
-        Last = dialog;
-        Ticks = 0;
-        Steps[Next++].second(*dialog);
-    }
-
-    void TimeOut(QDialog* dialog)
-    {
-        if (++Ticks < 1000)
-            return;
-        ADD_FAILURE() << "no dialog for step " << Next + 1;
-        Ticks = 0;
-        if (dialog)
-            dialog->reject();
-    }
-};
-
-template <class T>
-bool Is(QDialog* dialog)
-{
-    return dynamic_cast<T*>(dialog) != nullptr;
-}
 
 constexpr auto Chooser = &Is<PrinterChooser>;
 constexpr auto PageSetup = &Is<QPageSetupDialog>;
