@@ -107,9 +107,10 @@ public:
 
     // --- undo -------------------------------------------------------------
     void RecordPosition(TOffset caretOffset, TOffset anchorOffset);
-    void RecordText(TOffset kind, const std::string& text);
+    // at: where a deletion starts, which Redo deletes from again.
+    void RecordText(TOffset kind, const std::string& text, TOffset at = 0);
     // The same, taking over the text, which may view the row array's blocks.
-    void RecordText(TOffset kind, TUndoText&& text);
+    void RecordText(TOffset kind, TUndoText&& text, TOffset at = 0);
     // A limit beyond MaxUndoLimit (a negative one counts as a huge number of
     // records) keeps MaxUndoLimit records, so the history cannot grow
     // without end.

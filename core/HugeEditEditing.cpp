@@ -80,7 +80,7 @@ void THugeEdit::DeleteSelection()
             Invalidate();
         }
         const int64_t deletedSize = SuspendRecording ? 0 : int64_t(deleted.size());
-        RecordText(THEUndoItem::Deletion, std::move(deleted));
+        RecordText(THEUndoItem::Deletion, std::move(deleted), start);
         if (!SuspendRecording)
             keeper = CurrentRecord.get();
         if (keeper && kept.Size()) {
@@ -103,7 +103,7 @@ void THugeEdit::DeleteSelection()
             deleted.assign(1, row[CaretCol]);
             Lines.Edit(CaretRow).Erase(CaretCol, 1);
         }
-        RecordText(THEUndoItem::Deletion, deleted);
+        RecordText(THEUndoItem::Deletion, deleted, at);
         Reflow(CaretRow, CaretCol, false);
         Modified = true;
         SetCaretOffset(at);
@@ -276,7 +276,7 @@ void THugeEdit::OverwriteText(const std::string& text)
     const TRow& row = Lines[CaretRow];
     const size_t count = std::min(k, row.size() - size_t(CaretCol));
     const std::string overwritten(row.View().substr(CaretCol, count));
-    RecordText(THEUndoItem::Deletion, overwritten);
+    RecordText(THEUndoItem::Deletion, overwritten, at);
     RecordText(THEUndoItem::Insertion, copy);
     Lines.Edit(CaretRow).Replace(CaretCol, count, copy);
     Reflow(CaretRow, CaretCol, false);
