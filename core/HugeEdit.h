@@ -107,6 +107,8 @@ public:
 
     // --- undo -------------------------------------------------------------
     void RecordPosition(TOffset caretOffset, TOffset anchorOffset);
+    // A change of the text while a drag is in progress ends the drag first.
+    void EndDrag();
     // at: where a deletion starts, which Redo deletes from again.
     void RecordText(TOffset kind, const std::string& text, TOffset at = 0);
     // The same, taking over the text, which may view the row array's blocks.
@@ -151,6 +153,8 @@ public:
     bool AutoIndent = false;
     bool EditLocked = false;
     bool SuspendRecording = false;
+    // The left button drags a selection (SuspendRecording is set for it).
+    bool Dragging = false;
     THEUndoStack UndoStack;
     THEUndoStack RedoStack;
     std::unique_ptr<THEUndoItem> CurrentRecord;

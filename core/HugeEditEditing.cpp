@@ -57,6 +57,7 @@ void THugeEdit::DeleteSelection()
 {
     if (EditLocked)
         return;
+    EndDrag();
     if (HasSelection) {
         TRowIndex sr = AnchorRow, sc = AnchorCol, er = CaretRow, ec = CaretCol;
         if (CaretRow < AnchorRow || (CaretRow == AnchorRow && CaretCol < AnchorCol))
@@ -115,6 +116,7 @@ void THugeEdit::InsertText(const std::string& text)
 {
     if (EditLocked)
         return;
+    EndDrag();
     std::string storage;
     const std::string_view clean = WithoutCarriageReturns(text, storage);
     const int64_t selected =
@@ -264,6 +266,7 @@ void THugeEdit::OverwriteText(const std::string& text)
 {
     if (EditLocked)
         return;
+    EndDrag();
     const std::string copy = WithoutCarriageReturns(text);
     const size_t k = copy.size();
     // What the caret's row holds is replaced at least.

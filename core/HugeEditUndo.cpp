@@ -40,6 +40,18 @@ void THugeEdit::RecordPosition(TOffset caretOffset, TOffset anchorOffset)
     RedoStack.Clear();
 }
 
+// Keys or commands can reach the editor while the button is still down: the
+// drag ends there, with its selection recorded, so that the change is
+// recorded too and Undo finds the text its records describe.
+void THugeEdit::EndDrag()
+{
+    if (!Dragging)
+        return;
+    Dragging = false;
+    SuspendRecording = false;
+    RecordPosition(OffsetOf(CaretRow, CaretCol), HasSelection ? OffsetOf(AnchorRow, AnchorCol) : -1);
+}
+
 void THugeEdit::RecordText(TOffset kind, const std::string& text, TOffset at)
 {
     if (!SuspendRecording)
@@ -78,6 +90,7 @@ void THugeEdit::EndReplayOnPosition(THEUndoStack& otherStack)
 // record and restores that position.
 void THugeEdit::Undo()
 {
+    EndDrag();
     for (bool again = true; again;) {
         if (UndoStack.Empty()) {
             // A deletion is redone forward from the caret: put it back at
@@ -120,6 +133,7 @@ void THugeEdit::Undo()
 
 void THugeEdit::Redo()
 {
+    EndDrag();
     for (bool again = true; again;) {
         if (RedoStack.Empty()) {
             EndReplayOnPosition(UndoStack);

@@ -36,7 +36,7 @@ void THugeEdit::EvLButtonDown(unsigned modKeys, const TPoint& point)
     if (SuspendRecording || Lines.Size() == 0)
         return;
     PrepareSelection((modKeys & MK_SHIFT) != 0);
-    SuspendRecording = true;
+    SuspendRecording = Dragging = true;
     TRowIndex row, col;
     PointToPosition(point, row, col);
     if (!HasSelection) {
@@ -76,7 +76,7 @@ void THugeEdit::EvLButtonUp(unsigned modKeys, const TPoint& point)
     InvertRange(CaretRow, CaretCol, row, col);
     CaretRow = row;
     CaretCol = col;
-    SuspendRecording = false;
+    SuspendRecording = Dragging = false;
     if (CaretRow == AnchorRow && CaretCol == AnchorCol)
         HasSelection = false;
     UpdateCaret(true);

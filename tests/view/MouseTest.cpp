@@ -81,6 +81,26 @@ TEST_F(Mouse, DraggingBelowTheWindowScrollsAutomatically)
     EXPECT_EQ(Anchor(), (TPos{2, 1}));
 }
 
+// Keys typed while the button still holds a drag edit the text like any
+// others: Undo must take back those, not characters elsewhere.
+TEST_F(Mouse, TextTypedDuringADragIsUndoneInItsPlace)
+{
+    Load("hello world\n");
+    Edit->SetCaret(0, 5);
+    Type("X");
+    Desktop.PostInput([this] { Type("abc"); });
+    Desktop.Drag(*Edit, Cell(0, 0), Cell(0, 3));
+    ASSERT_EQ(Text(), "abchelloX world\n");
+    std::vector<std::string> texts{Text()};
+    while (!Edit->UndoStack.Empty()) {
+        Edit->Undo();
+        if (Text() != texts.back())
+            texts.push_back(Text());
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"abchelloX world\n", "abhelloX world\n", "ahelloX world\n",
+                                               "helloX world\n", "hello world\n"}));
+}
+
 TEST_F(Mouse, ASecondButtonDownDuringADragIsIgnored)
 {
     Load("abc def\n");
