@@ -89,6 +89,8 @@ public:
     void UpdateCaret(bool scrollIntoView);
     void PrepareSelection(bool shiftDown);
     void PointToPosition(const TPoint& point, TRowIndex& row, TRowIndex& col) const;
+    // Ends a drag with the caret at (row, col) and records the position.
+    void FinishDrag(TRowIndex row, TRowIndex col);
     void SetWordWrap(bool on);
     // Sets the wrap width and rewraps every row now, keeping the caret and
     // the selection by offset; printing lends the rows this way. Not for
