@@ -1,11 +1,10 @@
 #include "core/DisplayColumn.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 #include <cstring>
 
-int DisplayColumn(std::string_view text, size_t count, int tabSize)
+int64_t DisplayWidth(std::string_view text, size_t count, int tabSize)
 {
     count = std::min(count, text.size());
     if (count == 0)
@@ -14,7 +13,7 @@ int DisplayColumn(std::string_view text, size_t count, int tabSize)
     const char* end = p + count;
     const char* tab = static_cast<const char*>(std::memchr(p, '\t', count));
     if (!tab)
-        return int(std::min<size_t>(count, INT_MAX));
+        return int64_t(count);
     const int64_t size = EffectiveTabSize(tabSize);
     int64_t column = tab - p;
     // From each tab to the next: the tab rounds up, the letters count one.
@@ -24,7 +23,7 @@ int DisplayColumn(std::string_view text, size_t count, int tabSize)
         column += (next ? next : end) - (tab + 1);
         tab = next;
     }
-    return int(std::min<int64_t>(column, INT_MAX));
+    return column;
 }
 
 size_t CharAtColumn(std::string_view text, int64_t column, int tabSize, int64_t& startColumn)

@@ -6,13 +6,21 @@
 #include "core/Row.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 
 // The display width of the first count characters of text (count is cut to
-// the text's length).
-int DisplayColumn(std::string_view text, size_t count, int tabSize);
+// the text's length). A row of tabs can reach past 2^31 columns, so pixel
+// positions are worked out from this one.
+int64_t DisplayWidth(std::string_view text, size_t count, int tabSize);
+
+// The same, cut to INT_MAX: enough where it is compared with a width.
+inline int DisplayColumn(std::string_view text, size_t count, int tabSize)
+{
+    return int(std::min<int64_t>(DisplayWidth(text, count, tabSize), INT_MAX));
+}
 
 // The character that covers display column `column` (a tab covers every
 // column up to its stop), or text.size() when the text ends before it;
@@ -26,11 +34,16 @@ inline int EffectiveTabSize(int tabSize) { return tabSize < 1 ? 1 : tabSize; }
 // The same for a row (its line end counts as a character). A row that
 // knows it holds no tab is not looked at; a look at most of a row is made
 // once, so that the row learns it.
-inline int DisplayColumn(const TRow& row, size_t count, int tabSize)
+inline int64_t DisplayWidth(const TRow& row, size_t count, int tabSize)
 {
     if (row.KnownTabFree() || (count > row.size() / 2 && !row.HasTabs()))
-        return int(std::min<size_t>(std::min(count, row.size()), 0x7FFFFFFF));
-    return DisplayColumn(row.View(), count, tabSize);
+        return int64_t(std::min(count, row.size()));
+    return DisplayWidth(row.View(), count, tabSize);
+}
+
+inline int DisplayColumn(const TRow& row, size_t count, int tabSize)
+{
+    return int(std::min<int64_t>(DisplayWidth(row, count, tabSize), INT_MAX));
 }
 
 inline size_t CharAtColumn(const TRow& row, int64_t column, int tabSize, int64_t& startColumn)

@@ -89,6 +89,8 @@ public:
     void UpdateCaret(bool scrollIntoView);
     void PrepareSelection(bool shiftDown);
     void PointToPosition(const TPoint& point, TRowIndex& row, TRowIndex& col) const;
+    // Ends a drag with the caret at (row, col) and records the position.
+    void FinishDrag(TRowIndex row, TRowIndex col);
     void SetWordWrap(bool on);
     // Sets the wrap width and rewraps every row now, keeping the caret and
     // the selection by offset; printing lends the rows this way. Not for
@@ -107,9 +109,12 @@ public:
 
     // --- undo -------------------------------------------------------------
     void RecordPosition(TOffset caretOffset, TOffset anchorOffset);
-    void RecordText(TOffset kind, const std::string& text);
+    // A change of the text while a drag is in progress ends the drag first.
+    void EndDrag();
+    // at: where a deletion starts, which Redo deletes from again.
+    void RecordText(TOffset kind, const std::string& text, TOffset at = 0);
     // The same, taking over the text, which may view the row array's blocks.
-    void RecordText(TOffset kind, TUndoText&& text);
+    void RecordText(TOffset kind, TUndoText&& text, TOffset at = 0);
     // A limit beyond MaxUndoLimit (a negative one counts as a huge number of
     // records) keeps MaxUndoLimit records, so the history cannot grow
     // without end.
@@ -150,6 +155,8 @@ public:
     bool AutoIndent = false;
     bool EditLocked = false;
     bool SuspendRecording = false;
+    // The left button drags a selection (SuspendRecording is set for it).
+    bool Dragging = false;
     THEUndoStack UndoStack;
     THEUndoStack RedoStack;
     std::unique_ptr<THEUndoItem> CurrentRecord;

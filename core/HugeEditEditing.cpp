@@ -57,6 +57,7 @@ void THugeEdit::DeleteSelection()
 {
     if (EditLocked)
         return;
+    EndDrag();
     if (HasSelection) {
         TRowIndex sr = AnchorRow, sc = AnchorCol, er = CaretRow, ec = CaretCol;
         if (CaretRow < AnchorRow || (CaretRow == AnchorRow && CaretCol < AnchorCol))
@@ -80,7 +81,7 @@ void THugeEdit::DeleteSelection()
             Invalidate();
         }
         const int64_t deletedSize = SuspendRecording ? 0 : int64_t(deleted.size());
-        RecordText(THEUndoItem::Deletion, std::move(deleted));
+        RecordText(THEUndoItem::Deletion, std::move(deleted), start);
         if (!SuspendRecording)
             keeper = CurrentRecord.get();
         if (keeper && kept.Size()) {
@@ -103,7 +104,7 @@ void THugeEdit::DeleteSelection()
             deleted.assign(1, row[CaretCol]);
             Lines.Edit(CaretRow).Erase(CaretCol, 1);
         }
-        RecordText(THEUndoItem::Deletion, deleted);
+        RecordText(THEUndoItem::Deletion, deleted, at);
         Reflow(CaretRow, CaretCol, false);
         Modified = true;
         SetCaretOffset(at);
@@ -115,6 +116,7 @@ void THugeEdit::InsertText(const std::string& text)
 {
     if (EditLocked)
         return;
+    EndDrag();
     std::string storage;
     const std::string_view clean = WithoutCarriageReturns(text, storage);
     const int64_t selected =
@@ -264,6 +266,7 @@ void THugeEdit::OverwriteText(const std::string& text)
 {
     if (EditLocked)
         return;
+    EndDrag();
     const std::string copy = WithoutCarriageReturns(text);
     const size_t k = copy.size();
     // What the caret's row holds is replaced at least.
@@ -276,7 +279,7 @@ void THugeEdit::OverwriteText(const std::string& text)
     const TRow& row = Lines[CaretRow];
     const size_t count = std::min(k, row.size() - size_t(CaretCol));
     const std::string overwritten(row.View().substr(CaretCol, count));
-    RecordText(THEUndoItem::Deletion, overwritten);
+    RecordText(THEUndoItem::Deletion, overwritten, at);
     RecordText(THEUndoItem::Insertion, copy);
     Lines.Edit(CaretRow).Replace(CaretCol, count, copy);
     Reflow(CaretRow, CaretCol, false);

@@ -17,7 +17,7 @@ void THugeEdit::Reflow(TRowIndex row, TRowIndex col, bool toEnd)
         --col;
     const TRect client = GetClientRect();
     const long xPos = Scroller->XPos, yPos = Scroller->YPos;
-    const int startX = ClipPixel((DisplayColumn(Lines[row], size_t(col), TabSize) - xPos) * CharWidth + LeftMargin,
+    const int startX = ClipPixel((DisplayWidth(Lines[row], size_t(col), TabSize) - xPos) * CharWidth + LeftMargin,
                                  client.left, client.right);
     const int startY = ClipPixel((int64_t(row) - yPos) * LineHeight + TopMargin, client.top, client.bottom);
     const TRect startArea{startX, startY, client.right, startY + LineHeight};

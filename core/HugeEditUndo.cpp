@@ -40,18 +40,30 @@ void THugeEdit::RecordPosition(TOffset caretOffset, TOffset anchorOffset)
     RedoStack.Clear();
 }
 
-void THugeEdit::RecordText(TOffset kind, const std::string& text)
+// Keys or commands can reach the editor while the button is still down: the
+// drag ends there, with its selection recorded, so that the change is
+// recorded too and Undo finds the text its records describe.
+void THugeEdit::EndDrag()
 {
-    if (!SuspendRecording)
-        RecordText(kind, TUndoText(text));
+    if (!Dragging)
+        return;
+    Dragging = false;
+    SuspendRecording = false;
+    RecordPosition(OffsetOf(CaretRow, CaretCol), HasSelection ? OffsetOf(AnchorRow, AnchorCol) : -1);
 }
 
-void THugeEdit::RecordText(TOffset kind, TUndoText&& text)
+void THugeEdit::RecordText(TOffset kind, const std::string& text, TOffset at)
+{
+    if (!SuspendRecording)
+        RecordText(kind, TUndoText(text), at);
+}
+
+void THugeEdit::RecordText(TOffset kind, TUndoText&& text, TOffset at)
 {
     if (SuspendRecording)
         return;
     UndoStack.Push(std::move(CurrentRecord));
-    CurrentRecord = MakeRecord(kind, 0, std::move(text));
+    CurrentRecord = MakeRecord(kind, at, std::move(text));
     RedoStack.Clear();
 }
 
@@ -78,6 +90,7 @@ void THugeEdit::EndReplayOnPosition(THEUndoStack& otherStack)
 // record and restores that position.
 void THugeEdit::Undo()
 {
+    EndDrag();
     for (bool again = true; again;) {
         if (UndoStack.Empty()) {
             // A deletion is redone forward from the caret: put it back at
@@ -120,6 +133,7 @@ void THugeEdit::Undo()
 
 void THugeEdit::Redo()
 {
+    EndDrag();
     for (bool again = true; again;) {
         if (RedoStack.Empty()) {
             EndReplayOnPosition(UndoStack);
@@ -129,10 +143,6 @@ void THugeEdit::Redo()
             InvertRange(CaretRow, CaretCol, AnchorRow, AnchorCol);
             HasSelection = false;
         }
-        // A deletion of a selection starts at its earlier end, wherever
-        // the caret stood in it.
-        const bool wasSelection = CurrentRecord->IsPosition() && CurrentRecord->Anchor >= 0;
-        const TOffset selectionStart = std::min(CurrentRecord->Pos, CurrentRecord->Anchor);
         UndoStack.Push(std::move(CurrentRecord));
         CurrentRecord = RedoStack.Pop();
         TSuspendRecording suspend(SuspendRecording);
@@ -141,7 +151,9 @@ void THugeEdit::Redo()
         if (record.Pos == THEUndoItem::Insertion) {
             InsertPieces(record.Text.Pieces());
         } else if (record.Pos == THEUndoItem::Deletion) {
-            const TOffset b = wasSelection ? selectionStart : OffsetOf(CaretRow, CaretCol);
+            // Where it started: the earlier end of a selection, wherever
+            // the caret stood in it, or the caret of an overwrite.
+            const TOffset b = record.Anchor;
             SetSelectionOffsets(b, TOffset(int64_t(b) + int64_t(record.Text.size())));
             KeepRowsIn = CurrentRecord.get();
             DeleteSelection();

@@ -17,6 +17,9 @@ struct THEUndoItem {
     // >= 0: a position record and the caret offset; -1 insertion; -2 deletion.
     TOffset Pos = 0;
     // Position records: the anchor offset, or -1 without a selection.
+    // Deletion records: the offset the deleted text started at (the caret
+    // alone does not tell: a selection may end there, or an overwrite of a
+    // selection start there).
     TOffset Anchor = 0;
     // Text records: the text inserted or deleted at the caret.
     TUndoText Text;

@@ -29,8 +29,8 @@ int64_t DistanceOutside(int64_t v, int64_t lo, int64_t hi)
 
 int64_t THugeEdit::CaretX() const
 {
-    const size_t column = Lines.Size() ? DisplayColumn(Lines[CaretRow], size_t(CaretCol), TabSize) : 0;
-    return (int64_t(column) - Scroller->XPos) * CharWidth + LeftMargin;
+    const int64_t column = Lines.Size() ? DisplayWidth(Lines[CaretRow], size_t(CaretCol), TabSize) : 0;
+    return (column - Scroller->XPos) * CharWidth + LeftMargin;
 }
 
 int64_t THugeEdit::CaretY() const { return (int64_t(CaretRow) - Scroller->YPos) * LineHeight + TopMargin; }

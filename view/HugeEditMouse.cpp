@@ -36,7 +36,7 @@ void THugeEdit::EvLButtonDown(unsigned modKeys, const TPoint& point)
     if (SuspendRecording || Lines.Size() == 0)
         return;
     PrepareSelection((modKeys & MK_SHIFT) != 0);
-    SuspendRecording = true;
+    SuspendRecording = Dragging = true;
     TRowIndex row, col;
     PointToPosition(point, row, col);
     if (!HasSelection) {
@@ -54,8 +54,12 @@ void THugeEdit::EvLButtonDown(unsigned modKeys, const TPoint& point)
 void THugeEdit::EvMouseMove(unsigned modKeys, const TPoint& point)
 {
     TWindow::EvMouseMove(modKeys, point);
-    if (!SuspendRecording || Lines.Size() == 0)
+    if (!Dragging || Lines.Size() == 0)
         return;
+    // The button went up where this window could not see it (a dialog that
+    // opened during the drag took it): the drag ends where it stood.
+    if (!(modKeys & MK_LBUTTON))
+        return FinishDrag(CaretRow, CaretCol);
     TRowIndex row, col;
     PointToPosition(point, row, col);
     if (row == CaretRow && col == CaretCol)
@@ -69,14 +73,19 @@ void THugeEdit::EvMouseMove(unsigned modKeys, const TPoint& point)
 void THugeEdit::EvLButtonUp(unsigned modKeys, const TPoint& point)
 {
     TWindow::EvLButtonUp(modKeys, point);
-    if (!SuspendRecording || Lines.Size() == 0)
+    if (!Dragging || Lines.Size() == 0)
         return;
     TRowIndex row, col;
     PointToPosition(point, row, col);
+    FinishDrag(row, col);
+}
+
+void THugeEdit::FinishDrag(TRowIndex row, TRowIndex col)
+{
     InvertRange(CaretRow, CaretCol, row, col);
     CaretRow = row;
     CaretCol = col;
-    SuspendRecording = false;
+    SuspendRecording = Dragging = false;
     if (CaretRow == AnchorRow && CaretCol == AnchorCol)
         HasSelection = false;
     UpdateCaret(true);

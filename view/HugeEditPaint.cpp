@@ -61,7 +61,7 @@ void THugeEdit::InvertRegion(TDC& dc, TRowIndex row1, TRowIndex col1, TRowIndex 
     HideCaret();
     const TRect client = GetClientRect();
     auto x = [&](TRowIndex row, size_t col) {
-        return ClipPixel((DisplayColumn(Lines[row], col, TabSize) - xPos) * CharWidth + LeftMargin, client.left,
+        return ClipPixel((DisplayWidth(Lines[row], col, TabSize) - xPos) * CharWidth + LeftMargin, client.left,
                          client.right);
     };
     auto invert = [&](TRowIndex row, int left, int right) {

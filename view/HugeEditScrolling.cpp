@@ -49,7 +49,7 @@ void THugeEdit::UpdateScrollRange()
     int64_t widest = 0;
     for (int64_t row = yPos; row <= last; ++row) {
         const TRow& r = Lines[TRowIndex(row)];
-        widest = std::max<int64_t>(widest, DisplayColumn(r, r.size(), TabSize));
+        widest = std::max(widest, DisplayWidth(r, r.size(), TabSize));
     }
     widest = widest * CharWidth + LeftMargin;
     const int64_t excess = std::max<int64_t>(0, widest - (int64_t(WindowCols) * CharWidth + LeftMargin));

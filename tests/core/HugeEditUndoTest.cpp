@@ -262,6 +262,27 @@ TEST_F(UndoRedoEnds, RedoDeletesASelectionMadeForwards)
     EXPECT_EQ(Text(), "aef\n") << "not the characters after the selection";
 }
 
+// Typing over a selection in overwrite mode replaces the character at the
+// caret, not the selection: Redo must do the same.
+TEST_F(UndoRedoEnds, RedoOverwritesAtTheCaretOfASelection)
+{
+    for (const bool forwards : {true, false}) {
+        Load("abcdef\n");
+        Edit->Overwrite = true;
+        if (forwards)
+            Edit->SetSelection(0, 3, 0, 1);
+        else
+            Edit->SetSelection(0, 1, 0, 3);
+        Type("X");
+        const std::string typed = forwards ? "abcXef\n" : "aXcdef\n";
+        ASSERT_EQ(Text(), typed);
+        Edit->Undo();
+        EXPECT_EQ(Text(), "abcdef\n");
+        Edit->Redo();
+        EXPECT_EQ(Text(), typed) << (forwards ? "caret after the anchor" : "caret before the anchor");
+    }
+}
+
 TEST_F(UndoRedoEnds, TextAfterTheFinalLineEndComesBackInPlace)
 {
     LoadExact("ab\ncd");

@@ -81,6 +81,46 @@ TEST_F(Mouse, DraggingBelowTheWindowScrollsAutomatically)
     EXPECT_EQ(Anchor(), (TPos{2, 1}));
 }
 
+// Keys typed while the button still holds a drag edit the text like any
+// others: Undo must take back those, not characters elsewhere.
+TEST_F(Mouse, TextTypedDuringADragIsUndoneInItsPlace)
+{
+    Load("hello world\n");
+    Edit->SetCaret(0, 5);
+    Type("X");
+    Desktop.PostInput([this] { Type("abc"); });
+    Desktop.Drag(*Edit, Cell(0, 0), Cell(0, 3));
+    ASSERT_EQ(Text(), "abchelloX world\n");
+    std::vector<std::string> texts{Text()};
+    while (!Edit->UndoStack.Empty()) {
+        Edit->Undo();
+        if (Text() != texts.back())
+            texts.push_back(Text());
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"abchelloX world\n", "abhelloX world\n", "ahelloX world\n",
+                                               "helloX world\n", "hello world\n"}));
+}
+
+// A dialog that opens during a drag takes the capture and the button's
+// release: the next move without the button ends the drag where it
+// stood, and later moves leave the selection alone.
+TEST_F(Mouse, AMoveWithoutTheButtonEndsADragWhoseReleaseWasMissed)
+{
+    Load("hello world\nsecond line\n");
+    THugeEdit dialog;
+    dialog.Create();
+    Desktop.PostInput([this] { Desktop.MouseMove(*Edit, Cell(0, 4)); });
+    Desktop.PostInput([this] { Edit->ReleaseCapture(); });
+    Desktop.MouseDown(*Edit, Cell(0, 1));
+    Desktop.MouseUp(dialog, {1, 1});
+    Desktop.MouseMove(*Edit, Cell(1, 8));
+    Desktop.MouseMove(*Edit, Cell(1, 9));
+    EXPECT_EQ(Anchor(), (TPos{0, 1}));
+    EXPECT_EQ(Caret(), (TPos{0, 4})) << "the selection does not follow a pointer without the button";
+    EXPECT_FALSE(Edit->SuspendRecording) << "edits are recorded again";
+    EXPECT_EQ(Edit->CurrentRecord->Pos, Edit->OffsetOf(0, 4));
+}
+
 TEST_F(Mouse, ASecondButtonDownDuringADragIsIgnored)
 {
     Load("abc def\n");

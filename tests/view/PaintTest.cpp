@@ -109,6 +109,29 @@ TEST_F(Painting, ScrolledSidewaysTheRowsLookAsIfDrawnFromTheirStart)
     }
 }
 
+// A row of tabs may reach further than 2^31 columns: at its end the
+// caret, the view and the drawing must still meet at its last letters.
+TEST_F(Painting, TheEndOfARowWiderThanTwoBillionColumnsIsShown)
+{
+    Edit->TabSize = THugeEdit::MaxTabSize;
+    const size_t tabs = size_t(INT32_MAX) / THugeEdit::MaxTabSize + 2;
+    Load("ab" + std::string(tabs, '\t') + "END\n");
+    Key(VK_END);
+    const TRect client = Edit->GetClientRect();
+    TPicture painted;
+    for (const TDrawCall& call : PaintedText())
+        Lay(painted, call.X, call.Y, call.Text, Edit->CharWidth, call.TabDistance, call.TabOrigin, client.left,
+            client.right);
+    std::string shown;
+    for (const TGlyph& glyph : painted)
+        shown += glyph.C;
+    EXPECT_EQ(shown, "END");
+    const TPoint caret = Desktop.Caret().Pos();
+    EXPECT_EQ(caret.x, Edit->LeftMargin + (3 - (Edit->Scroller->XPos - int64_t(tabs) * THugeEdit::MaxTabSize)) *
+                                               Edit->CharWidth)
+        << "after the D";
+}
+
 TEST_F(Painting, SelectionGrowsAndShrinksByTheChangedCellsOnly)
 {
     Load("abcdef\nghijkl\n");
