@@ -40,18 +40,6 @@ void THugeEdit::RecordPosition(TOffset caretOffset, TOffset anchorOffset)
     RedoStack.Clear();
 }
 
-// Keys or commands can reach the editor while the button is still down: the
-// drag ends there, with its selection recorded, so that the change is
-// recorded too and Undo finds the text its records describe.
-void THugeEdit::EndDrag()
-{
-    if (!Dragging)
-        return;
-    Dragging = false;
-    SuspendRecording = false;
-    RecordPosition(OffsetOf(CaretRow, CaretCol), HasSelection ? OffsetOf(AnchorRow, AnchorCol) : -1);
-}
-
 void THugeEdit::RecordText(TOffset kind, const std::string& text, TOffset at)
 {
     if (!SuspendRecording)

@@ -1,6 +1,7 @@
 #include "framework/DesktopTool.h"
 
 #include "framework/ChildProcess.h"
+#include "framework/FileDescriptor.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -17,22 +18,6 @@ namespace DesktopTool {
 namespace {
 
 using TClock = std::chrono::steady_clock;
-
-// Owns one end of a pipe.
-class TPipeEnd {
-public:
-    explicit TPipeEnd(int fd = -1) : Fd(fd) {}
-    ~TPipeEnd() { Close(); }
-    TPipeEnd(const TPipeEnd&) = delete;
-    TPipeEnd& operator=(const TPipeEnd&) = delete;
-    void Close()
-    {
-        if (Fd >= 0)
-            close(Fd);
-        Fd = -1;
-    }
-    int Fd;
-};
 
 int MillisecondsLeft(TClock::time_point deadline)
 {
@@ -85,14 +70,14 @@ std::optional<std::string> Output(const std::string& name, const std::vector<std
     int ends[2];
     if (path.empty() || !ChildProcess::ArgumentsFit(args) || pipe2(ends, O_CLOEXEC) != 0)
         return std::nullopt;
-    TPipeEnd readEnd(ends[0]), writeEnd(ends[1]);
-    const int pid = ChildProcess::Start(path, args, -1, writeEnd.Fd);
+    TFd readEnd(ends[0]), writeEnd(ends[1]);
+    const int pid = ChildProcess::Start(path, args, -1, writeEnd.Get());
     writeEnd.Close();
     if (pid < 0)
         return std::nullopt;
     const TClock::time_point deadline = TClock::now() + std::chrono::milliseconds(timeoutMs);
     std::string output;
-    const bool read = ReadAll(readEnd.Fd, deadline, output);
+    const bool read = ReadAll(readEnd.Get(), deadline, output);
     const std::optional<int> status = read ? WaitEnd(pid, deadline) : std::nullopt;
     if (!status) {
         // The tool has a process group of its own: whatever it started goes too.

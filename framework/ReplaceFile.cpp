@@ -1,5 +1,7 @@
 #include "framework/ReplaceFile.h"
 
+#include "framework/FileDescriptor.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -105,60 +107,32 @@ void SyncFolder(const std::string& folder)
     }
 }
 
-// Owns a descriptor.
-class TFd {
-public:
-    explicit TFd(int fd) : Fd(fd) {}
-    TFd(const TFd&) = delete;
-    TFd& operator=(const TFd&) = delete;
-    ~TFd()
-    {
-        if (Fd >= 0)
-            close(Fd);
-    }
-    int Get() const { return Fd; }
-    // Closes now; false (with errno) when the close reported an error.
-    bool Close()
-    {
-        const int fd = Fd;
-        Fd = -1;
-        return close(fd) == 0;
-    }
-
-private:
-    int Fd;
-};
+// Opens the temporary file anew: what a save killed midway left behind
+// goes first.
+int OpenFresh(const std::string& path)
+{
+    struct stat stale;
+    if (lstat(path.c_str(), &stale) == 0 && !S_ISDIR(stale.st_mode))
+        unlink(path.c_str());
+    return open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+}
 
 // The temporary file beside the target; removed unless it was renamed.
 class TTempFile {
 public:
-    explicit TTempFile(const std::string& target) : Path(ReplaceTempPathFor(target))
+    explicit TTempFile(const std::string& target)
+        : Path(ReplaceTempPathFor(target)), File(OpenFresh(Path)), Error(File.Get() < 0 ? errno : 0)
     {
-        // What a save killed midway left behind goes first.
-        struct stat stale;
-        if (lstat(Path.c_str(), &stale) == 0 && !S_ISDIR(stale.st_mode))
-            unlink(Path.c_str());
-        Fd = open(Path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        Error = Fd < 0 ? errno : 0;
     }
     TTempFile(const TTempFile&) = delete;
     TTempFile& operator=(const TTempFile&) = delete;
     ~TTempFile()
     {
-        if (Fd >= 0)
-            close(Fd);
         if (Created() && !Renamed)
             unlink(Path.c_str());
     }
 
     bool Created() const { return Error == 0; }
-
-    bool Close()
-    {
-        const int fd = Fd;
-        Fd = -1;
-        return close(fd) == 0;
-    }
 
     bool RenameTo(const std::string& target)
     {
@@ -167,7 +141,7 @@ public:
     }
 
     std::string Path;
-    int Fd = -1;
+    TFd File;
     int Error = 0;
     bool Renamed = false;
 };
@@ -221,10 +195,10 @@ bool ReplaceInPlace(const TFileFiller& fill, int64_t size, const std::string& ta
 bool ReplaceByRename(const TFileFiller& fill, TTempFile& temp, const std::string& target, const struct stat* old,
                      const std::string& path, std::string& errorText)
 {
-    if (!FillAndSync(fill, temp.Fd, path, errorText))
+    if (!FillAndSync(fill, temp.File.Get(), path, errorText))
         return false;
-    TakeOverAttributes(temp.Fd, old);
-    if (fsync(temp.Fd) != 0 || !temp.Close()) {
+    TakeOverAttributes(temp.File.Get(), old);
+    if (fsync(temp.File.Get()) != 0 || !temp.File.Close()) {
         errorText = ErrorText("Cannot write", path, errno);
         return false;
     }

@@ -1,5 +1,6 @@
 #include "framework/TextFile.h"
 
+#include "framework/FileDescriptor.h"
 #include "framework/ReplaceFile.h"
 
 #include <fcntl.h>
@@ -11,11 +12,6 @@
 #include <system_error>
 
 namespace {
-
-struct TClosedAtEnd {
-    int Fd;
-    ~TClosedAtEnd() { close(Fd); }
-};
 
 bool MakeFolders(const std::filesystem::path& folder)
 {
@@ -37,10 +33,10 @@ std::optional<std::string> ReadTextFile(const std::string& fileName, size_t maxB
 {
     // Opened without waiting: a named pipe in the file's place would
     // otherwise hold the program until something writes to it.
-    const int fd = open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    const TFd file(open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    const int fd = file.Get();
     if (fd < 0)
         return std::nullopt;
-    const TClosedAtEnd closer{fd};
     struct stat info {};
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
         return std::nullopt;

@@ -80,6 +80,15 @@ void THugeEdit::EvLButtonUp(unsigned modKeys, const TPoint& point)
     FinishDrag(row, col);
 }
 
+// Keys or commands can reach the editor while the button is still down: the
+// drag ends where the caret stands, with its selection recorded, so that the
+// change is recorded too and Undo finds the text its records describe.
+void THugeEdit::EndDrag()
+{
+    if (Dragging)
+        FinishDrag(CaretRow, CaretCol);
+}
+
 void THugeEdit::FinishDrag(TRowIndex row, TRowIndex col)
 {
     InvertRange(CaretRow, CaretCol, row, col);
